@@ -1,0 +1,44 @@
+#include "app/textcodec.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+QString TextCodec::decode(const QByteArray& bytes)
+{
+    QStringDecoder decoder("windows-1252");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
+QByteArray TextCodec::encode(const QString& text)
+{
+    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Default);
+    if (!encoder.isValid())
+        return text.toLatin1();
+    return encoder.encode(text);
+}
+
+bool TextCodec::readFile(const QString& path, QString& text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    text = decode(file.readAll());
+    return true;
+}
+
+bool TextCodec::write(QIODevice& device, const QString& text)
+{
+    const QByteArray bytes = encode(text);
+    return device.write(bytes) == bytes.size();
+}
+
+QStringList TextCodec::lines(const QString& text)
+{
+    QStringList result = text.split(QLatin1Char('\n'));
+    if (!result.isEmpty() && result.last().isEmpty())
+        result.removeLast();
+    return result;
+}

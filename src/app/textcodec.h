@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// Every 8-bit text file of the program (project files, imports, the catalogue, user data,
+// templates, reports, the order export) is Windows-1252, whatever the desktop's locale,
+// so that files of existing installations read and write unchanged.
+class TextCodec
+{
+public:
+    static QString decode(const QByteArray& bytes);
+    static QByteArray encode(const QString& text);
+
+    // Reads the whole file; false when it cannot be opened.
+    static bool readFile(const QString& path, QString& text);
+    // Writes the whole text into the device; false when not every byte reached it.
+    static bool write(QIODevice& device, const QString& text);
+
+    // Splits a text into lines at "\n"; a final empty piece after the last "\n" is dropped.
+    static QStringList lines(const QString& text);
+};

@@ -1,0 +1,51 @@
+#include "app/zahl.h"
+
+#include <cmath>
+
+QString Zahl::kurz(double x)
+{
+    return QStringLiteral("%1").arg(x, 0, 'g', -1);
+}
+
+QString Zahl::fest(double x, int decimals)
+{
+    return QStringLiteral("%1").arg(x, 0, 'f', decimals);
+}
+
+double Zahl::toDouble(const QString& text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+float Zahl::toFloat(const QString& text)
+{
+    bool ok = false;
+    const float v = text.trimmed().toFloat(&ok);
+    return ok && std::isfinite(v) ? v : 0.0f;
+}
+
+int Zahl::toInt(const QString& text)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    return ok ? v : 0;
+}
+
+int Zahl::ganz(double x)
+{
+    if (!(x == x))
+        return 0;
+    if (x >= 2147483647.0)
+        return 2147483647;
+    if (x <= -2147483648.0)
+        return -2147483647 - 1;
+    return static_cast<int>(x);
+}
+
+QString Zahl::artikelNummer(int artNr)
+{
+    const QString text = QString::number(artNr);
+    return text.size() <= 5 ? QLatin1Char('0') + text : text;
+}

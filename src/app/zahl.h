@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The two number forms of the program and the locale-independent reading of numbers.
+// The decimal separator is always "."; there is no digit grouping.
+class Zahl
+{
+public:
+    // Short form: six significant digits without trailing zeros (1.5, 20, 0.333333, 1.23457e+06).
+    static QString kurz(double x);
+    // Fixed form with the given number of decimals (20 with 1 decimal gives 20.0).
+    static QString fest(double x, int decimals);
+
+    // Text as number; an empty, unreadable or non-finite text ("nan", "inf", out of range) gives 0.
+    static double toDouble(const QString& text);
+    static float toFloat(const QString& text);
+    static int toInt(const QString& text);
+
+    // Float to int, truncated toward zero and kept inside the int range; NaN gives 0. Every
+    // conversion of a computed or read float into a count goes through here.
+    static int ganz(double x);
+
+    // Article numbers of five digits or fewer are shown with one leading "0".
+    static QString artikelNummer(int artNr);
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/whbasedata.h"
+
+#include <QDate>
+
+// The project: designation, number, address, date and stage.
+class ProjektData : public WHBaseData
+{
+public:
+    ProjektData();
+
+    int stand = 0; // 0 "Kostenschätzung", 1 "Ausführungsplanung"
+    QDate datum;
+    QString projektNr;
+    QString strasse;
+    QString ort;
+    QString plz;
+
+    void printPE1(QString& vorlage) override;
+    void printPE2(QString& vorlage) override;
+    void printAusschreibung(QString& vorlage, int teil) override;
+    void printKA(QString& vorlage) override;
+
+    QString toString() const override;
+    bool fromString(const QString& line, const QString& version) override;
+    bool fromStringWB(const QString& line) override;
+};

@@ -1,0 +1,197 @@
+#include "model/raumdata.h"
+
+#include "app/auslegung.h"
+#include "app/kataloge.h"
+#include "app/zahl.h"
+#include "design/heizkreise.h"
+#include "design/waermebilanz.h"
+#include "model/etagedata.h"
+#include "model/gebaeudedata.h"
+
+#include <cmath>
+
+RaumData::RaumData(EtageData* e)
+    : etage(e)
+{
+    name = QStringLiteral("Raum %1");
+    type = TypRaum;
+    systemIndex = e ? e->systemIndex : 0;
+    waermebedarfProM2 = e && e->gebaeude ? e->gebaeude->ueberWB : 50.0f;
+}
+
+RaumData::RaumData(const RaumData& quelle, EtageData* neueEtage)
+    : RaumData(quelle)
+{
+    etage = neueEtage;
+}
+
+int RaumData::zusammenstellungsBreite(int system)
+{
+    return system == 1 ? 2 : (system == 3 ? 3 : 0);
+}
+
+void RaumData::setSystem(int s)
+{
+    if (s == systemIndex)
+        return;
+    if (Kataloge::istRegisterSystem(systemIndex))
+        zusammenstellung.clear();
+    if (Kataloge::istRegisterSystem(s))
+        heizflaechen.clear();
+    systemIndex = s;
+}
+
+float RaumData::vorlauftemperatur() const
+{
+    return etage && etage->gebaeude ? etage->gebaeude->vorlauftemperatur : 45.0f;
+}
+
+void RaumData::berechneWaermebilanz()
+{
+    const float q = Auslegung::WaermeabgabeProM2(systemIndex, vorlauftemperatur(), raumTemperatur);
+    flaecheWH = Waermebilanz::flaecheWH(q, waermebedarf, flaecheFBH);
+    differenz = Waermebilanz::differenz(Waermebilanz::waermeabgabe(q, flaecheWH, flaecheFBH), waermebedarf);
+}
+
+bool RaumData::hasData() const
+{
+    return waermebedarf > 0.0f || raumTyp != Kataloge::freieEingabe || !heizflaechen.isEmpty();
+}
+
+bool RaumData::checkData(int seitenSystem, float) const
+{
+    return !(vorlauftemperatur() > 50.0f && seitenSystem > 1);
+}
+
+QString RaumData::toString() const
+{
+    QString text = zeile(3, {QStringLiteral("3"), name, QString::number(raumTyp), zahl(raumTemperatur),
+                             zahl(flaeche), zahl(waermebedarfProM2), zahl(waermebedarf), zahl(flaecheWH),
+                             zahl(flaecheFBH), zahl(differenz), QString::number(systemIndex)});
+
+    QStringList f{QStringLiteral("5"), QStringLiteral("%1:%2").arg(fbhDirekt ? 1 : 0).arg(heizkreisFrei ? 1 : 0)};
+    for (const Heizflaeche& h : heizflaechen) {
+        f << zahl(h.flaeche) << zahl(h.entfernung) << QString::number(h.heizkreis)
+          << QString::number(h.direkt ? 1 : 0) << QString::number(h.anzahlRegister);
+    }
+    text += zeile(4, f);
+
+    if (Kataloge::istRegisterSystem(systemIndex)) {
+        QStringList z{QStringLiteral("6")};
+        for (int n : zusammenstellung)
+            z << QString::number(n);
+        text += zeile(5, z);
+    }
+    return text;
+}
+
+bool RaumData::fromString(const QString& line, const QString& version)
+{
+    const QStringList f = felder(line);
+    if (f.size() < 11)
+        return false;
+    name = f.at(1);
+    raumTyp = Zahl::toInt(f.at(2));
+    if (raumTyp < 0 || raumTyp >= Kataloge::raumTypen().size())
+        raumTyp = Kataloge::freieEingabe;
+    raumTemperatur = Zahl::toFloat(f.at(3));
+    flaeche = Zahl::toFloat(f.at(4));
+    waermebedarfProM2 = Zahl::toFloat(f.at(5));
+    waermebedarf = Zahl::toFloat(f.at(6));
+    flaecheWH = Zahl::toFloat(f.at(7));
+    flaecheFBH = Zahl::toFloat(f.at(8));
+    differenz = Zahl::toFloat(f.at(9));
+    systemIndex = Zahl::toInt(f.at(10));
+    if (version == QLatin1String("1.0") && systemIndex == 1)
+        systemIndex = 0;
+    if (systemIndex < 0 || systemIndex >= Kataloge::systeme().size())
+        systemIndex = 0;
+    // Older versions computed the wall area with other output figures: recompute it.
+    static const QStringList aeltere{QStringLiteral("1.0"), QStringLiteral("1.1"), QStringLiteral("1.2"),
+                                     QStringLiteral("1.3")};
+    if (aeltere.contains(version))
+        berechneWaermebilanz();
+    return true;
+}
+
+bool RaumData::fromStringFlaechen(const QString& line, const QString& version)
+{
+    const QStringList f = felder(line);
+    const int code = Zahl::toInt(line.left(1));
+    const bool alt = version == QLatin1String("1.0") || version == QLatin1String("1.1");
+
+    if (code == TypFlaechen) {
+        if (f.size() < 2)
+            return false;
+        const QStringList flags = f.at(1).split(QLatin1Char(':'));
+        const int erstes = Zahl::toInt(flags.value(0));
+        heizkreisFrei = Zahl::toInt(flags.value(1)) != 0;
+        const int proFlaeche = alt ? 4 : 5;
+        const int anzahl = (f.size() - 2) / proFlaeche;
+        if (anzahl > Kataloge::maxFlaechen)
+            return false;
+        heizflaechen.clear();
+        for (int i = 0; i < anzahl; ++i) {
+            const int b = 2 + i * proFlaeche;
+            Heizflaeche h;
+            h.flaeche = std::max(0.0, Zahl::toDouble(f.at(b)));
+            h.entfernung = std::max(0.0, Zahl::toDouble(f.at(b + 1)));
+            h.heizkreis = std::clamp(Zahl::toInt(f.at(b + 2)), 0, Kataloge::maxHeizkreise - 1);
+            h.direkt = Zahl::toInt(f.at(b + 3)) != 0;
+            h.anzahlRegister = alt ? Auslegung::AnzahlRegister(static_cast<float>(h.flaeche), systemIndex)
+                                   : std::clamp(Zahl::toInt(f.at(b + 4)), 0, 1000);
+            heizflaechen.append(h);
+        }
+        if (version == QLatin1String("1.0")) {
+            // Version 1.0 kept no direct floor heating; its first flag 0 asks for automatic circuits.
+            fbhDirekt = false;
+            if (erstes == 0)
+                Heizkreise::bildeHeizkreiseGespeichert(heizflaechen, systemIndex);
+        } else {
+            fbhDirekt = erstes != 0;
+        }
+        return true;
+    }
+
+    if (code == TypZusammenstellung) {
+        static const QStringList ohneZusammenstellung{QStringLiteral("1.0"), QStringLiteral("1.1"),
+                                                      QStringLiteral("1.2"), QStringLiteral("1.3")};
+        zusammenstellung.clear();
+        if (ohneZusammenstellung.contains(version)) {
+            // Compositions of these versions do not fit today's register types.
+            Heizkreise::bildeHeizkreiseGespeichert(heizflaechen, systemIndex);
+            return true;
+        }
+        const int n = zusammenstellungsBreite(systemIndex);
+        const int anzahl = std::min<int>(f.size() - 1, n * heizflaechen.size());
+        for (int i = 0; i < anzahl; ++i)
+            zusammenstellung.append(std::clamp(Zahl::toInt(f.at(1 + i)), 0, 30));
+        return true;
+    }
+    return false;
+}
+
+bool RaumData::fromStringWB(const QString& line)
+{
+    const QStringList f = felder(line);
+    if (f.size() < 4)
+        return false;
+    name = f.at(2);
+    raumTyp = Kataloge::freieEingabe;
+    const QStringList sub = f.at(3).split(QChar(0x02));
+    raumTemperatur = Zahl::toFloat(sub.value(0));
+    flaeche = std::floor(Zahl::toFloat(sub.value(6)) * 100.0f) / 100.0f;
+    if (sub.size() >= 12) {
+        waermebedarf = std::floor(Zahl::toFloat(sub.at(11)) * 10.0f) / 10.0f;
+        // A room without area has no specific demand.
+        waermebedarfProM2 = flaeche != 0.0f ? std::floor(waermebedarf / flaeche * 10.0f) / 10.0f : 0.0f;
+        if (!std::isfinite(waermebedarfProM2))
+            waermebedarfProM2 = 0.0f;
+        berechneWaermebilanz();
+    }
+    return true;
+}
+
+// --- material and report operations ---
+void RaumData::materialBedarf(MaterialBedarf&) {}
+void RaumData::printPE1(QString&) {}
