@@ -19,8 +19,8 @@ float Kataloge::raumTemperatur(int raumTyp)
 
 const QStringList& Kataloge::systeme()
 {
-    static const QStringList t{QStringLiteral("RI-10"), QStringLiteral("RI-10 Register"), QStringLiteral("DID-10"),
-                               QStringLiteral("RU-10 Register")};
+    static const QStringList t{QStringLiteral("RI-10"), QStringLiteral("RI-10 Register"),
+                               QStringLiteral("DID-10"), QStringLiteral("RU-10 Register")};
     return t;
 }
 

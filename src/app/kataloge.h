@@ -9,9 +9,9 @@
 class Kataloge
 {
 public:
-    static const QStringList& raumTypen();        // 0 "Bad" … 7 "Freie Eingabe"
-    static float raumTemperatur(int raumTyp);     // default room temperature of a room type
-    static const QStringList& systeme();          // 0 "RI-10" … 3 "RU-10 Register"
+    static const QStringList& raumTypen();         // 0 "Bad" … 7 "Freie Eingabe"
+    static float raumTemperatur(int raumTyp);      // default room temperature of a room type
+    static const QStringList& systeme();           // 0 "RI-10" … 3 "RU-10 Register"
     static const QStringList& gebaeudeStandards(); // 0 "bis 1995" … 3 "Passivhaus"
     // Proposals first, the lowest accepted values behind them: entry i + count is the bound of i.
     static const float* gebaeudeWaermebedarf();

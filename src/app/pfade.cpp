@@ -6,8 +6,14 @@ QString g_userDir;
 QString g_helpPage = QStringLiteral("hilfe/index.html");
 } // namespace
 
-QString Pfade::applDir() { return g_applDir; }
-QString Pfade::userDir() { return g_userDir; }
+QString Pfade::applDir()
+{
+    return g_applDir;
+}
+QString Pfade::userDir()
+{
+    return g_userDir;
+}
 
 void Pfade::setApplDir(const QString& dir)
 {
@@ -15,17 +21,44 @@ void Pfade::setApplDir(const QString& dir)
     g_helpPage = g_applDir + QStringLiteral("hilfe/index.html");
 }
 
-void Pfade::setUserDir(const QString& dir) { g_userDir = dir; }
+void Pfade::setUserDir(const QString& dir)
+{
+    g_userDir = dir;
+}
 
-QString Pfade::artikelPath() { return g_applDir + QStringLiteral("data/artikel0608.txt"); }
-QString Pfade::anwenderPath() { return g_userDir + QStringLiteral("data/anwender.txt"); }
-QString Pfade::vorlagenDir() { return g_applDir + QStringLiteral("ausdrucke/"); }
-QString Pfade::ausgabeDir() { return g_userDir + QStringLiteral("ausdrucke/"); }
-QString Pfade::projekteDir() { return g_userDir + QStringLiteral("projekte"); }
-QString Pfade::hilfeDir() { return g_applDir + QStringLiteral("hilfe"); }
+QString Pfade::artikelPath()
+{
+    return g_applDir + QStringLiteral("data/artikel0608.txt");
+}
+QString Pfade::anwenderPath()
+{
+    return g_userDir + QStringLiteral("data/anwender.txt");
+}
+QString Pfade::vorlagenDir()
+{
+    return g_applDir + QStringLiteral("ausdrucke/");
+}
+QString Pfade::ausgabeDir()
+{
+    return g_userDir + QStringLiteral("ausdrucke/");
+}
+QString Pfade::projekteDir()
+{
+    return g_userDir + QStringLiteral("projekte");
+}
+QString Pfade::hilfeDir()
+{
+    return g_applDir + QStringLiteral("hilfe");
+}
 
-QString Pfade::helpPage() { return g_helpPage; }
-void Pfade::setHelpPage(const QString& page) { g_helpPage = page; }
+QString Pfade::helpPage()
+{
+    return g_helpPage;
+}
+void Pfade::setHelpPage(const QString& page)
+{
+    g_helpPage = page;
+}
 
 QString Pfade::normalise(const QString& dir, const QString& home)
 {

@@ -1,7 +1,71 @@
+#include "app/pfade.h"
+#include "cli/clikontext.h"
+#include "cli/katalogbefehl.h"
+
 #include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+struct Befehl
+{
+    const char* name;
+    QString (*benutzung)();
+    int (*ausfuehren)(CliKontext&, QStringList);
+};
+
+// The commands of the batch tool; each lives in a file pair of its own.
+const Befehl befehle[] = {
+    {"catalogue", &KatalogBefehl::benutzung, &KatalogBefehl::ausfuehren},
+};
+
+QString benutzungstext()
+{
+    QString text =
+        QStringLiteral("Aufruf: wandheizung-cli [--appl-dir ORDNER] [--user-dir ORDNER] BEFEHL ARGUMENTE…\n\n"
+                       "Befehle:\n");
+    for (const Befehl& b : befehle)
+        text += QStringLiteral("  ") + b.benutzung() + QLatin1Char('\n');
+    text +=
+        QStringLiteral("\nOhne --appl-dir und --user-dir kommen beide Ordner aus denselben Einstellungen wie "
+                       "im Programm.");
+    return text;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setOrganizationName(QStringLiteral("Belvoro"));
+    QCoreApplication::setApplicationName(QStringLiteral("wh"));
+    CliKontext k;
+
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return k.benutzungsfehler(benutzungstext());
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        k.out() << benutzungstext() << Qt::endl;
+        return 0;
+    }
+
+    QString applDir;
+    QString userDir;
+    bool mitAppl = false;
+    bool mitUser = false;
+    if (!k.nimmOption(args, QStringLiteral("--appl-dir"), applDir, mitAppl) ||
+        !k.nimmOption(args, QStringLiteral("--user-dir"), userDir, mitUser) || args.isEmpty())
+        return k.benutzungsfehler(benutzungstext());
+    if (mitAppl)
+        Pfade::setApplDir(Pfade::normalise(applDir, QDir::homePath()));
+    if (mitUser)
+        Pfade::setUserDir(Pfade::normalise(userDir, QDir::homePath()));
+
+    const QString name = args.takeFirst();
+    for (const Befehl& b : befehle) {
+        if (name == QLatin1String(b.name))
+            return b.ausfuehren(k, args);
+    }
+    return k.benutzungsfehler(QStringLiteral("Unbekannter Befehl: ") + name + QStringLiteral("\n\n") +
+                              benutzungstext());
 }

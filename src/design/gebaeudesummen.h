@@ -13,9 +13,9 @@ struct GebaeudeSummen
     int kreiseMitRegistern[5] = {0, 0, 0, 0, 0}; // index k = 1 … 4
     int raeumeMitFBH = 0;
     float flaecheFBH = 0.0f;
-    int fbhKreise = 0;      // floor heating loops
-    int fbhRegister = 0;    // 4 per full loop plus the register count of each rest loop
-    int abgaenge = 0;       // outlets of all floors
+    int fbhKreise = 0;   // floor heating loops
+    int fbhRegister = 0; // 4 per full loop plus the register count of each rest loop
+    int abgaenge = 0;    // outlets of all floors
     int beheizteRaeume = 0;
     // Manifolds by outlets: index 10 holds the 10-outlet manifolds, index r (0 … 9) those
     // of r outlets; basement floors and other floors apart.

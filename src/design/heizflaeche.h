@@ -7,11 +7,11 @@
 // One wall heating surface of a room.
 struct Heizflaeche
 {
-    double flaeche = 0.0;    // m²
+    double flaeche = 0.0; // m²
     int anzahlRegister = 0;
     double entfernung = 15.0; // distance to the manifold, m
-    int heizkreis = 0;       // Tichelmann circuit, 0-based
-    bool direkt = false;     // connected directly to the manifold ("Direkt an HKV")
+    int heizkreis = 0;        // Tichelmann circuit, 0-based
+    bool direkt = false;      // connected directly to the manifold ("Direkt an HKV")
 
     // The circuit as an index into per-circuit tables: numbers outside 0 … 14 are treated as
     // the last circuit, so that no table is ever read or written out of bounds.

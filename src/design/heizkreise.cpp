@@ -19,7 +19,8 @@ template <typename Groesse> void gruppiere(QList<Heizflaeche>& flaechen, Groesse
         const double g = groesse(h);
         minGroesse = std::min(minGroesse, g);
         maxGroesse = std::max(maxGroesse, g);
-        if ((summe > Auslegung::MaxHeizflaeche() || maxGroesse - minGroesse > Auslegung::MaxRegisterDifferenz()) &&
+        if ((summe > Auslegung::MaxHeizflaeche() ||
+             maxGroesse - minGroesse > Auslegung::MaxRegisterDifferenz()) &&
             kreis <= 13) {
             ++kreis;
             summe = h.flaeche;

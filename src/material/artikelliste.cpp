@@ -82,17 +82,22 @@ bool ArtikelListe::load(const QString& path)
 
 QString ArtikelListe::toText() const
 {
-    QString text = QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
-                       .arg(m_sortimentDatum, Zahl::kurz(m_systemPreise[0]), Zahl::kurz(m_systemPreise[1]),
-                            Zahl::kurz(m_systemPreise[2]), Zahl::kurz(m_systemPreise[3]),
-                            Zahl::kurz(m_systemPreise[4]));
+    QString text =
+        QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
+            .arg(m_sortimentDatum, Zahl::kurz(m_systemPreise[0]), Zahl::kurz(m_systemPreise[1]),
+                 Zahl::kurz(m_systemPreise[2]), Zahl::kurz(m_systemPreise[3]), Zahl::kurz(m_systemPreise[4]));
     text += QString::number(m_gruppenNamen.size() - 1) + QLatin1Char('\n');
     for (int g = 1; g < m_gruppenNamen.size(); ++g)
         text += m_gruppenNamen.at(g) + QLatin1Char('\n');
     for (const Artikel& a : m_artikel) {
-        const QStringList f{QString::number(a.artNr),     a.bezeichnung,           a.bezeichnungLang,
-                            Zahl::fest(a.preis, 2),       Zahl::fest(a.rabatt, 1), QString::number(a.einheit),
-                            Zahl::fest(a.menge, 2),       QString::number(a.gruppe),
+        const QStringList f{QString::number(a.artNr),
+                            a.bezeichnung,
+                            a.bezeichnungLang,
+                            Zahl::fest(a.preis, 2),
+                            Zahl::fest(a.rabatt, 1),
+                            QString::number(a.einheit),
+                            Zahl::fest(a.menge, 2),
+                            QString::number(a.gruppe),
                             QString::number(a.bedarfBerechnen ? 1 : 0)};
         text += f.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }

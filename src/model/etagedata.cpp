@@ -4,8 +4,7 @@
 #include "app/zahl.h"
 #include "model/gebaeudedata.h"
 
-EtageData::EtageData(GebaeudeData* g)
-    : gebaeude(g)
+EtageData::EtageData(GebaeudeData* g) : gebaeude(g)
 {
     name = QStringLiteral("Etage %1");
     type = TypEtage;

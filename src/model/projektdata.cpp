@@ -3,8 +3,7 @@
 #include "app/programm.h"
 #include "app/zahl.h"
 
-ProjektData::ProjektData()
-    : datum(QDate::currentDate())
+ProjektData::ProjektData() : datum(QDate::currentDate())
 {
     name = QStringLiteral("Projekt");
     type = TypProjekt;

@@ -10,8 +10,7 @@
 
 #include <cmath>
 
-RaumData::RaumData(EtageData* e)
-    : etage(e)
+RaumData::RaumData(EtageData* e) : etage(e)
 {
     name = QStringLiteral("Raum %1");
     type = TypRaum;
@@ -19,8 +18,7 @@ RaumData::RaumData(EtageData* e)
     waermebedarfProM2 = e && e->gebaeude ? e->gebaeude->ueberWB : 50.0f;
 }
 
-RaumData::RaumData(const RaumData& quelle, EtageData* neueEtage)
-    : RaumData(quelle)
+RaumData::RaumData(const RaumData& quelle, EtageData* neueEtage) : RaumData(quelle)
 {
     etage = neueEtage;
 }
@@ -69,7 +67,8 @@ QString RaumData::toString() const
                              zahl(flaeche), zahl(waermebedarfProM2), zahl(waermebedarf), zahl(flaecheWH),
                              zahl(flaecheFBH), zahl(differenz), QString::number(systemIndex)});
 
-    QStringList f{QStringLiteral("5"), QStringLiteral("%1:%2").arg(fbhDirekt ? 1 : 0).arg(heizkreisFrei ? 1 : 0)};
+    QStringList f{QStringLiteral("5"),
+                  QStringLiteral("%1:%2").arg(fbhDirekt ? 1 : 0).arg(heizkreisFrei ? 1 : 0)};
     for (const Heizflaeche& h : heizflaechen) {
         f << zahl(h.flaeche) << zahl(h.entfernung) << QString::number(h.heizkreis)
           << QString::number(h.direkt ? 1 : 0) << QString::number(h.anzahlRegister);

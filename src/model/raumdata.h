@@ -21,14 +21,14 @@ public:
 
     int systemIndex = 0;
     int raumTyp = 7;
-    float flaeche = 0.0f;           // room area, m²
-    float raumTemperatur = 20.0f;   // °C
+    float flaeche = 0.0f;            // room area, m²
+    float raumTemperatur = 20.0f;    // °C
     float waermebedarfProM2 = 50.0f; // W/m²
-    float waermebedarf = 0.0f;      // W
-    float flaecheWH = 0.0f;         // wall heating area needed, m²
-    float flaecheFBH = 0.0f;        // floor heating area, m²
-    float differenz = 0.0f;         // output − demand, W
-    EtageData* etage = nullptr;     // not owned
+    float waermebedarf = 0.0f;       // W
+    float flaecheWH = 0.0f;          // wall heating area needed, m²
+    float flaecheFBH = 0.0f;         // floor heating area, m²
+    float differenz = 0.0f;          // output − demand, W
+    EtageData* etage = nullptr;      // not owned
 
     bool fbhDirekt = false; // floor heating connected directly to the manifold
     // Register composition of the register systems: n counts per surface (n = 2 for

@@ -12,7 +12,8 @@ class WHBaseData
 public:
     // The type code is also the page id and the line code of the record's file line;
     // 5 and 6 are the surface and composition lines of a room.
-    enum Typ {
+    enum Typ
+    {
         TypProjekt = 0,
         TypGebaeude = 1,
         TypEtage = 2,

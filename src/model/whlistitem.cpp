@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-WHListItem::WHListItem(std::unique_ptr<WHBaseData> record)
-    : m_record(std::move(record))
-{
-}
+WHListItem::WHListItem(std::unique_ptr<WHBaseData> record) : m_record(std::move(record)) {}
 
 WHListItem::~WHListItem() = default;
 

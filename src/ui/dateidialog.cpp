@@ -8,7 +8,8 @@ QStringList g_antworten;
 QStringList g_gefragt;
 } // namespace
 
-QString DateiDialog::oeffnen(QWidget* parent, const QString& titel, const QString& ordner, const QString& filter)
+QString DateiDialog::oeffnen(QWidget* parent, const QString& titel, const QString& ordner,
+                             const QString& filter)
 {
     g_gefragt.append(titel + QLatin1Char('|') + ordner + QLatin1Char('|') + filter);
     if (!g_antworten.isEmpty())

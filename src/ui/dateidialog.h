@@ -10,8 +10,10 @@ class QWidget;
 class DateiDialog
 {
 public:
-    static QString oeffnen(QWidget* parent, const QString& titel, const QString& ordner, const QString& filter);
-    static QString speichern(QWidget* parent, const QString& titel, const QString& ordner, const QString& filter);
+    static QString oeffnen(QWidget* parent, const QString& titel, const QString& ordner,
+                           const QString& filter);
+    static QString speichern(QWidget* parent, const QString& titel, const QString& ordner,
+                             const QString& filter);
 
     static void setNextAnswer(const QString& dateiName);
     static void leeren();

@@ -12,7 +12,13 @@ class QWidget;
 class MessageBox
 {
 public:
-    enum Art { Kritisch, Information, Warnung, Frage };
+    enum Art
+    {
+        Kritisch,
+        Information,
+        Warnung,
+        Frage
+    };
 
     struct Eintrag
     {

@@ -133,12 +133,18 @@ void TestAuslegung::zahlformen_data()
     QTest::addColumn<double>("x");
     QTest::addColumn<QString>("kurz");
     QTest::addColumn<QString>("fest2");
-    QTest::newRow("1.5") << 1.5 << "1.5" << "1.50";
-    QTest::newRow("20") << 20.0 << "20" << "20.00";
-    QTest::newRow("1/3") << 1.0 / 3.0 << "0.333333" << "0.33";
-    QTest::newRow("large") << 1234567.0 << "1.23457e+06" << "1234567.00";
-    QTest::newRow("float 0.1") << double(0.1f) << "0.1" << "0.10";
-    QTest::newRow("negative") << -50.0 << "-50" << "-50.00";
+    QTest::newRow("1.5") << 1.5 << "1.5"
+                         << "1.50";
+    QTest::newRow("20") << 20.0 << "20"
+                        << "20.00";
+    QTest::newRow("1/3") << 1.0 / 3.0 << "0.333333"
+                         << "0.33";
+    QTest::newRow("large") << 1234567.0 << "1.23457e+06"
+                           << "1234567.00";
+    QTest::newRow("float 0.1") << double(0.1f) << "0.1"
+                               << "0.10";
+    QTest::newRow("negative") << -50.0 << "-50"
+                              << "-50.00";
 }
 
 void TestAuslegung::zahlformen()

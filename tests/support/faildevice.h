@@ -7,10 +7,7 @@
 class FailDevice : public QBuffer
 {
 public:
-    explicit FailDevice(qint64 bytesBisFehler)
-        : m_rest(bytesBisFehler)
-    {
-    }
+    explicit FailDevice(qint64 bytesBisFehler) : m_rest(bytesBisFehler) {}
 
 protected:
     qint64 writeData(const char* data, qint64 len) override

@@ -1,0 +1,86 @@
+#include "cli/clikontext.h"
+
+#include "app/pfade.h"
+#include "app/textcodec.h"
+#include "material/artikelliste.h"
+#include "model/projektdatei.h"
+
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cstdio>
+
+CliKontext::CliKontext() : m_out(stdout), m_err(stderr)
+{
+    m_out.setEncoding(QStringConverter::System);
+    m_err.setEncoding(QStringConverter::System);
+}
+
+bool CliKontext::ladeKatalog()
+{
+    ArtikelListe::global().clear();
+    if (ArtikelListe::global().load(Pfade::artikelPath()))
+        return true;
+    m_err << "Datei " << Pfade::artikelPath() << " konnte nicht geöffnet werden!" << Qt::endl;
+    return false;
+}
+
+bool CliKontext::ladeProjekt(const QString& datei, ProjektBaum& baum)
+{
+    const LadeErgebnis e = ProjektDatei::laden(baum, datei);
+    if (!e.hinweisText.isEmpty())
+        m_err << klartext(e.hinweisText) << Qt::endl;
+    if (!e.erfolgreich()) {
+        m_err << klartext(e.meldungText.isEmpty() ? e.statusText : e.meldungText) << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+bool CliKontext::schreibeDatei(const QString& datei, const QString& text)
+{
+    QSaveFile file(datei);
+    if (!file.open(QIODevice::WriteOnly) || !TextCodec::write(file, text) || !file.commit()) {
+        m_err << "Datei " << datei << " konnte nicht geöffnet werden!" << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+QString CliKontext::klartext(const QString& html)
+{
+    QString text = html;
+    text.replace(QRegularExpression(QStringLiteral("<br\\s*/?>"), QRegularExpression::CaseInsensitiveOption),
+                 QStringLiteral("\n"));
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return text;
+}
+
+bool CliKontext::nimmOption(QStringList& args, const QString& name, QString& wert, bool& gefunden)
+{
+    gefunden = false;
+    const int i = args.indexOf(name);
+    if (i < 0)
+        return true;
+    if (i + 1 >= args.size())
+        return false;
+    wert = args.at(i + 1);
+    args.remove(i, 2);
+    gefunden = true;
+    return true;
+}
+
+bool CliKontext::nimmSchalter(QStringList& args, const QString& name)
+{
+    return args.removeAll(name) > 0;
+}
+
+int CliKontext::benutzungsfehler(const QString& text)
+{
+    m_err << text << Qt::endl;
+    return exitBenutzung;
+}

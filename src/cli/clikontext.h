@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+class ProjektBaum;
+
+// What every batch command shares: the output streams in the terminal's encoding, the
+// catalogue, loading a project as the program's open operation does, the command's options.
+class CliKontext
+{
+public:
+    CliKontext();
+
+    QTextStream& out() { return m_out; }
+    QTextStream& err() { return m_err; }
+
+    // Reads the catalogue from the application folder as at start-up; on failure prints its
+    // message and returns false (the caller ends with exit code 20).
+    bool ladeKatalog();
+
+    // Loads FILE like the program's open operation (project file or heat-demand import).
+    // Prints the older-version notice or the failure message on stderr; true on success.
+    bool ladeProjekt(const QString& datei, ProjektBaum& baum);
+
+    // Writes text as a Windows-1252 file, atomically; prints the failure message on stderr.
+    bool schreibeDatei(const QString& datei, const QString& text);
+
+    // A message of the program for the terminal: HTML tags removed, "<br>" as a line break.
+    static QString klartext(const QString& html);
+
+    // Option parsing for a command's arguments: takes "-o VALUE" style options out of args.
+    // Returns false (after printing the usage) when an option lacks its value.
+    bool nimmOption(QStringList& args, const QString& name, QString& wert, bool& gefunden);
+    bool nimmSchalter(QStringList& args, const QString& name);
+
+    // Prints the usage text on stderr; the caller ends with exit code 2.
+    int benutzungsfehler(const QString& text);
+
+    static int constexpr exitKatalog = 20;
+    static int constexpr exitBenutzung = 2;
+
+private:
+    QTextStream m_out;
+    QTextStream m_err;
+};

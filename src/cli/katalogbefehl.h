@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+class CliKontext;
+
+// "catalogue -o OUT": writes the catalogue read from the application folder in its
+// canonical text form.
+class KatalogBefehl
+{
+public:
+    static int ausfuehren(CliKontext& k, QStringList args);
+    static QString benutzung() { return QStringLiteral("catalogue -o OUT"); }
+};
