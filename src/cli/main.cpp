@@ -1,6 +1,11 @@
+#include "app/einstellungen.h"
 #include "app/pfade.h"
+#include "cli/berichtbefehl.h"
 #include "cli/clikontext.h"
 #include "cli/katalogbefehl.h"
+#include "cli/konvertbefehl.h"
+#include "cli/materialbefehl.h"
+#include "cli/zeigebefehl.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +21,11 @@ struct Befehl
 
 // The commands of the batch tool; each lives in a file pair of its own.
 const Befehl befehle[] = {
+    {"convert", &KonvertBefehl::benutzung, &KonvertBefehl::ausfuehren},
+    {"show", &ZeigeBefehl::benutzung, &ZeigeBefehl::ausfuehren},
     {"catalogue", &KatalogBefehl::benutzung, &KatalogBefehl::ausfuehren},
+    {"material", &MaterialBefehl::benutzung, &MaterialBefehl::ausfuehren},
+    {"report", &BerichtBefehl::benutzung, &BerichtBefehl::ausfuehren},
 };
 
 QString benutzungstext()
@@ -28,7 +37,9 @@ QString benutzungstext()
         text += QStringLiteral("  ") + b.benutzung() + QLatin1Char('\n');
     text +=
         QStringLiteral("\nOhne --appl-dir und --user-dir kommen beide Ordner aus denselben Einstellungen wie "
-                       "im Programm.");
+                       "im Programm.\n"
+                       "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
+                       "20 Artikelkatalog nicht lesbar.");
     return text;
 }
 
@@ -56,6 +67,8 @@ int main(int argc, char** argv)
     if (!k.nimmOption(args, QStringLiteral("--appl-dir"), applDir, mitAppl) ||
         !k.nimmOption(args, QStringLiteral("--user-dir"), userDir, mitUser) || args.isEmpty())
         return k.benutzungsfehler(benutzungstext());
+    // The folders of the program's own settings, unless an option names them.
+    Einstellungen::lesePfade();
     if (mitAppl)
         Pfade::setApplDir(Pfade::normalise(applDir, QDir::homePath()));
     if (mitUser)

@@ -4,6 +4,8 @@
 #include "app/zahl.h"
 
 #include <cmath>
+#include <functional>
+#include <limits>
 
 ArtikelListe& ArtikelListe::global()
 {
@@ -113,17 +115,28 @@ int ArtikelListe::indexOf(qint32 artNr, int start) const
     return -1;
 }
 
+int ArtikelListe::position(const Artikel* start) const
+{
+    if (!start)
+        return 0;
+    const Artikel* anfang = m_artikel.constData();
+    const Artikel* ende = anfang + m_artikel.size();
+    // An article of another list (or a stale pointer) finds nothing rather than reading
+    // outside this one.
+    if (std::less<const Artikel*>()(start, anfang) || !std::less<const Artikel*>()(start, ende))
+        return m_artikel.size();
+    return static_cast<int>(start - anfang);
+}
+
 Artikel* ArtikelListe::findArtikel(qint32 artNr, const Artikel* start)
 {
-    const int von = start ? static_cast<int>(start - m_artikel.constData()) : 0;
-    const int i = indexOf(artNr, von);
+    const int i = indexOf(artNr, position(start));
     return i >= 0 ? &m_artikel[i] : nullptr;
 }
 
 Artikel* ArtikelListe::findInBezeichnung(const QString& text, const Artikel* start)
 {
-    const int von = start ? static_cast<int>(start - m_artikel.constData()) : 0;
-    for (int i = std::max(0, von); i < m_artikel.size(); ++i) {
+    for (int i = position(start); i < m_artikel.size(); ++i) {
         if (m_artikel.at(i).bezeichnung.contains(text, Qt::CaseInsensitive))
             return &m_artikel[i];
     }
@@ -156,8 +169,10 @@ void ArtikelListe::clearBestellMengen()
 void ArtikelListe::rundeBestellMengen()
 {
     for (Artikel& a : m_artikel) {
+        // A rest of more than five hundredths of a pack orders one pack more.
         const int n = Zahl::ganz(std::floor(a.bedarf));
-        a.bestellMenge = a.bedarf - static_cast<float>(n) > 0.05f ? n + 1 : n;
+        const bool rest = a.bedarf - static_cast<float>(n) > 0.05f;
+        a.bestellMenge = rest && n < std::numeric_limits<int>::max() ? n + 1 : n;
     }
 }
 

@@ -61,6 +61,9 @@ public:
     static constexpr int maxGruppen = 29;
 
 private:
+    // Index of an article of this list, 0 for null, the list's size for any other pointer.
+    int position(const Artikel* start) const;
+
     QVector<Artikel> m_artikel;
     QString m_sortimentDatum = QStringLiteral("01.07.2007");
     float m_systemPreise[5] = {28.75f, 44.7f, 55.6f, 67.3f, 60.02f};

@@ -2,6 +2,7 @@
 
 #include "app/programm.h"
 #include "app/zahl.h"
+#include "reports/vorlage.h"
 
 ProjektData::ProjektData() : datum(QDate::currentDate())
 {
@@ -15,6 +16,41 @@ QString ProjektData::toString() const
                      QString::number(stand)});
 }
 
+namespace {
+
+// The text date of version 1.0 files: day name, month name, day and year ("Mon Jan 15 2007"),
+// the names in English or, as German installations wrote them, in German ("Mo Mär 15 2007").
+QDate textDatum(const QString& text)
+{
+    const QDate d = QDate::fromString(text, Qt::TextDate);
+    if (d.isValid())
+        return d;
+    const QStringList teile = text.simplified().split(QLatin1Char(' '));
+    if (teile.size() != 4)
+        return QDate();
+    static const QStringList monate[12] = {
+        {QStringLiteral("jan")},
+        {QStringLiteral("feb")},
+        {QStringLiteral("mar"), QStringLiteral("mär"), QStringLiteral("mrz")},
+        {QStringLiteral("apr")},
+        {QStringLiteral("may"), QStringLiteral("mai")},
+        {QStringLiteral("jun")},
+        {QStringLiteral("jul")},
+        {QStringLiteral("aug")},
+        {QStringLiteral("sep")},
+        {QStringLiteral("oct"), QStringLiteral("okt")},
+        {QStringLiteral("nov")},
+        {QStringLiteral("dec"), QStringLiteral("dez")}};
+    const QString monat = teile.at(1).left(3).toLower();
+    for (int m = 0; m < 12; ++m) {
+        if (monate[m].contains(monat))
+            return QDate(Zahl::toInt(teile.at(3)), m + 1, Zahl::toInt(teile.at(2)));
+    }
+    return QDate();
+}
+
+} // namespace
+
 bool ProjektData::fromString(const QString& line, const QString& version)
 {
     const QStringList f = felder(line);
@@ -22,7 +58,10 @@ bool ProjektData::fromString(const QString& line, const QString& version)
         return false;
     name = f.at(1);
     projektNr = f.at(2);
-    datum = QDate::fromString(f.at(3), version == QLatin1String("1.0") ? Qt::TextDate : Qt::ISODate);
+    const QDate d = version == QLatin1String("1.0") ? textDatum(f.at(3)) : QDate::fromString(f.at(3), Qt::ISODate);
+    // A date that cannot be read leaves the project dated today rather than without a date.
+    if (d.isValid())
+        datum = d;
     strasse = f.at(4);
     ort = f.at(5);
     plz = f.at(6);
@@ -42,7 +81,29 @@ bool ProjektData::fromStringWB(const QString& line)
 }
 
 // --- report operations ---
-void ProjektData::printPE1(QString&) {}
-void ProjektData::printPE2(QString&) {}
-void ProjektData::printAusschreibung(QString&, int) {}
-void ProjektData::printKA(QString&) {}
+void ProjektData::printPE1(QString& vorlage)
+{
+    Vorlage::ersetze(vorlage, QStringLiteral("%Datum%"), Vorlage::datum(datum));
+    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektBezeichnung%"), name);
+    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektNR%"), projektNr);
+    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektStrasse%"), strasse);
+    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektOrt%"), ort);
+    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektPLZ%"), plz);
+}
+
+void ProjektData::printPE2(QString& vorlage)
+{
+    printPE1(vorlage);
+}
+
+void ProjektData::printAusschreibung(QString& vorlage, int)
+{
+    printKA(vorlage);
+}
+
+void ProjektData::printKA(QString& vorlage)
+{
+    // The cost documents carry the day they are made, not the project date.
+    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektBezeichnung%"), name);
+    Vorlage::ersetze(vorlage, QStringLiteral("%setdate%"), Vorlage::datum(QDate::currentDate()));
+}

@@ -49,6 +49,15 @@ public:
     void berechneWaermebilanz();
 
     void printPE1(QString& vorlage) override;
+    // The room's piece of the second input form: the filled room template followed by the
+    // surface section. Adds the room's area, demand, installed wall area, rounded heat
+    // difference and floor heating into its floor's and building's totals.
+    QString printPE2Raum(const QString& raumVorlage, const QString& flaechenKopf,
+                         const QString& flaechenZeile, const QString& zusammenstellungsZeile);
+    // The surface section: the header, one line per surface, the end of the table and, for the
+    // register systems, one composition line per surface and register type in use. Empty for
+    // a room without surfaces.
+    QString printPE2Flaechen(const QString& kopf, const QString& zeile, const QString& platte) const;
 
     QString toString() const override;
     bool fromString(const QString& line, const QString& version) override;

@@ -21,6 +21,20 @@ public:
     // Fills the closing part of the cost documents; materialSumme is the material total.
     void printKA(QString& vorlage, float materialSumme);
 
+    // The deduction as typed on the page: a text ending in "%" is a percentage ("10%" gives
+    // the fraction 0.1, "150%" gives 1.5, a lump sum of 1.50 EUR), any other text the number
+    // itself ("10" is a lump sum of 10 EUR); a text that is no number gives 0.
+    static float abschlagAusText(const QString& text);
+    // The deduction as the page shows it: "5%" for a fraction, otherwise the plain number.
+    static QString abschlagText(float abschlag);
+    // The page's values against the record and the program's VAT rate (the page shows it in
+    // percent): true when one of them differs by a hundredth or more.
+    bool isChanged(float stundensatzFeld, float montagezeitFeld, const QString& abschlagFeld,
+                   float mwstProzentFeld) const;
+    // Takes the page's values into the record and the VAT percentage into the program's rate.
+    void uebernehme(float stundensatzFeld, float montagezeitFeld, const QString& abschlagFeld,
+                    float mwstProzentFeld);
+
     QString toString() const override;
     bool fromString(const QString& line, const QString& version) override;
 };

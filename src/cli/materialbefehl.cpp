@@ -1,0 +1,105 @@
+#include "cli/materialbefehl.h"
+
+#include "app/programm.h"
+#include "app/zahl.h"
+#include "cli/clikontext.h"
+#include "material/artikelliste.h"
+#include "material/kosten.h"
+#include "material/materialberechnung.h"
+#include "model/materialdata.h"
+#include "model/projektbaum.h"
+#include "model/projektdatei.h"
+
+namespace {
+
+int benutzungsfehler(CliKontext& k)
+{
+    return k.benutzungsfehler(QStringLiteral("Aufruf: wandheizung-cli ") + MaterialBefehl::benutzung());
+}
+
+// The project's material list, created as the last child of the project when it has none
+// (as switching the project to "Ausführungsplanung" does).
+MaterialData* materialListe(ProjektBaum& baum)
+{
+    if (!baum.materialListItem()) {
+        WHListItem* root = baum.root();
+        WHListItem* item = baum.insert(root, root->childCount(), std::make_unique<MaterialData>());
+        baum.setMaterialItem(item);
+    }
+    return baum.material();
+}
+
+} // namespace
+
+int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
+{
+    const bool einheiten = k.nimmSchalter(args, QStringLiteral("--units"));
+    QString mwstText;
+    QString ziel;
+    bool mitMwst = false;
+    bool mitZiel = false;
+    if (!k.nimmOption(args, QStringLiteral("--mwst"), mwstText, mitMwst) ||
+        !k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) || args.size() != 1 ||
+        args.first().startsWith(QLatin1Char('-')))
+        return benutzungsfehler(k);
+    if (mitMwst) {
+        // The same range as the VAT field of the other-costs page.
+        bool ok = false;
+        const double prozent = mwstText.trimmed().toDouble(&ok);
+        if (!ok || !(prozent >= 0.0 && prozent <= 100.0))
+            return benutzungsfehler(k);
+        Programm::setMwstSatz(static_cast<float>(prozent) / 100.0f);
+    }
+
+    if (!k.ladeKatalog())
+        return CliKontext::exitKatalog;
+    ArtikelListe& katalog = ArtikelListe::global();
+
+    ProjektBaum baum;
+    if (!k.ladeProjekt(args.first(), baum))
+        return 1;
+    MaterialData* material = materialListe(baum);
+    if (!material) {
+        k.err() << "Die Materialliste des Projekts fehlt." << Qt::endl;
+        return 1;
+    }
+
+    // The page shows the stored list first; the run then replaces the computed articles and
+    // keeps the quantities entered by hand.
+    material->zeigeImKatalog(katalog);
+    QString fehler;
+    MaterialBedarf bedarf;
+    if (!MaterialBerechnung::berechne(baum, katalog, fehler, &bedarf)) {
+        k.err() << fehler << Qt::endl;
+        return 1;
+    }
+    material->uebernehmeAusKatalog(katalog);
+
+    QTextStream& out = k.out();
+    if (einheiten) {
+        for (auto it = bedarf.cbegin(); it != bedarf.cend(); ++it)
+            out << it.key() << '\t' << Zahl::kurz(it.value()) << '\n';
+    } else {
+        for (int i = 0; i < katalog.size(); ++i) {
+            const Artikel& a = katalog.at(i);
+            if (!(a.bedarf > 0.0f))
+                continue;
+            out << Zahl::artikelNummer(a.artNr) << '\t' << a.bezeichnung << '\t' << Zahl::kurz(a.bedarf)
+                << '\t' << Zahl::fest(a.preis, 2) << '\t' << Zahl::fest(a.bedarf * a.preis, 2) << '\n';
+        }
+        const Kosten summen = Kosten::materialListe(katalog, Programm::mwstSatz());
+        out << "Summe\t" << Zahl::fest(summen.summe, 2) << '\n';
+        out << "zzgl. Mwst\t" << Zahl::fest(summen.mwst, 2) << '\n';
+        out << "Summe incl. Mwst\t" << Zahl::fest(summen.summeMwst, 2) << '\n';
+    }
+    out.flush();
+
+    if (mitZiel) {
+        QString fehlerText;
+        if (!ProjektDatei::speichern(baum, ziel, fehlerText)) {
+            k.err() << CliKontext::klartext(fehlerText) << Qt::endl;
+            return 1;
+        }
+    }
+    return 0;
+}

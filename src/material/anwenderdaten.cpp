@@ -1,0 +1,69 @@
+#include "material/anwenderdaten.h"
+
+#include "app/textcodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+AnwenderDaten& AnwenderDaten::global()
+{
+    static AnwenderDaten daten;
+    return daten;
+}
+
+QString* AnwenderDaten::feld(int i)
+{
+    return const_cast<QString*>(static_cast<const AnwenderDaten*>(this)->feld(i));
+}
+
+const QString* AnwenderDaten::feld(int i) const
+{
+    const QString* const felder[zeilen] = {&anwender1, &anwender2, &strasse, &plzOrt,   &telefon,
+                                           &fax,       &email,     &kundenNr, &reserviert};
+    return i >= 0 && i < zeilen ? felder[i] : nullptr;
+}
+
+void AnwenderDaten::readAnwender(const QString& text)
+{
+    const QStringList z = TextCodec::lines(text);
+    for (int i = 0; i < zeilen; ++i) {
+        QString wert = z.value(i);
+        // A file written on Windows ends its lines with CR LF; the CR belongs to the line end.
+        if (wert.endsWith(QLatin1Char('\r')))
+            wert.chop(1);
+        *feld(i) = wert;
+    }
+}
+
+QString AnwenderDaten::writeAnwender() const
+{
+    QString text;
+    for (int i = 0; i < zeilen; ++i) {
+        // A line break inside a value would shift every later line of the file.
+        QString wert = *feld(i);
+        wert.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        text += wert + QLatin1Char('\n');
+    }
+    return text;
+}
+
+bool AnwenderDaten::load(const QString& path)
+{
+    QString text;
+    if (!TextCodec::readFile(path, text))
+        return false;
+    readAnwender(text);
+    return true;
+}
+
+bool AnwenderDaten::save(const QString& path, QString& fehlerText) const
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !TextCodec::write(file, writeAnwender()) || !file.commit()) {
+        fehlerText = QStringLiteral("Datei ") + path + QStringLiteral(" konnte nicht geöffnet werden!");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,14 @@
+#include "ui/doublevalidator.h"
+
+DoubleValidator::DoubleValidator(double bottom, double top, int decimals, QObject* parent)
+    : QDoubleValidator(bottom, top, decimals, parent)
+{
+    setLocale(QLocale::c());
+}
+
+QValidator::State DoubleValidator::validate(QString& input, int& pos) const
+{
+    if (!input.isEmpty())
+        input.replace(QLatin1Char(','), QLatin1Char('.'));
+    return QDoubleValidator::validate(input, pos);
+}

@@ -1,0 +1,38 @@
+#include "ui/programmstart.h"
+
+#include "app/einstellungen.h"
+#include "ui/whapplwindow.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+
+std::unique_ptr<WHApplWindow> ProgrammStart::starte(const QStringList& argumente, QTranslator& uebersetzer)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Belvoro"));
+    QCoreApplication::setApplicationName(QStringLiteral("wh"));
+    Einstellungen::lesePfade();
+
+    if (QStyle* stil = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(stil);
+    auto fenster = std::make_unique<WHApplWindow>();
+    Einstellungen::uebernehmeAnwenderIni();
+    ladeUebersetzung(uebersetzer);
+    if (fenster->startFailed())
+        return nullptr;
+    if (argumente.size() > 1)
+        fenster->ladeDatei(argumente.at(1));
+    return fenster;
+}
+
+bool ProgrammStart::ladeUebersetzung(QTranslator& uebersetzer)
+{
+    const bool geladen = uebersetzer.load(QStringLiteral("qt_de.qm")) ||
+                         uebersetzer.load(QStringLiteral("qtbase_de"),
+                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (geladen)
+        QCoreApplication::installTranslator(&uebersetzer);
+    return geladen;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/whseite.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class WHDoubleEdit;
+
+// The other-costs page: hourly rate, installation hours with their proposal, the deduction
+// (shown in the execution planning only) and the program's VAT rate.
+class WHSonstigWidget : public QWidget, public WHSeite
+{
+    Q_OBJECT
+public:
+    explicit WHSonstigWidget(QWidget* parent = nullptr);
+
+    void showData(WHBaseData& record) override;
+    int getData(WHBaseData& record) override;
+    bool isChanged(const WHBaseData& record) const override;
+
+signals:
+    // The proposal button: the central widget computes the installation time.
+    void MRZBerechnung();
+
+public slots:
+    void languageChange();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The deduction is part of the cost offer only.
+    void abschlagNachStand();
+
+    QGroupBox* m_gruppe;
+    QLabel* m_lStundenSatz;
+    QLabel* m_lMwst;
+    QLabel* TextLabel1;
+    QLabel* m_lMontageZeit;
+    WHDoubleEdit* LEStundenSatz;
+    WHDoubleEdit* LEMwst;
+    QLineEdit* LEAbschlag;
+    WHDoubleEdit* LEMontageZeit;
+    QPushButton* PBMontageRichtZeit;
+};
