@@ -1,12 +1,27 @@
 #!/usr/bin/env bash
-# The program's main job on the shipped installation folder and sample project.
+# The program's main job on the shipped installation folder: the batch tool on the sample
+# project of a single-family house in execution planning. Prints each command and its output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2 --target wandheizung-cli
-share="$PWD/share/"
-sample="$share/projekte/Einfamilienhaus Ausfuehrung.bwh"
+cli="$PWD/build/src/wandheizung-cli"
+share="$PWD/share"
+sample="$share/projekte/einfamilienhaus-ausfuehrung.bwh"
 out=$(mktemp -d)
-echo "== Projekt: $sample"
-build/src/wandheizung-cli --appl-dir "$share" --user-dir "$out/" show "$sample"
+run() {
+    echo
+    echo "\$ wandheizung-cli $*"
+    "$cli" --appl-dir "$share" --user-dir "$out" "$@"
+}
+echo "== Beispielprojekt: $sample"
+run show "$sample"
+run material "$sample"
+run report kosten "$sample" -o "$out/kostenangebot.html"
+echo
+echo "== Import eines Wärmebedarfsprojekts"
+run convert "$share/projekte/einfamilienhaus.bwb" -o "$out/import.bwh"
+run show "$out/import.bwh"
+echo
+echo "Ergebnisse (Kostenangebot, importiertes Projekt) in $out"

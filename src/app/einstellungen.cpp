@@ -75,8 +75,9 @@ void Einstellungen::uebernehmeAnwenderIni()
 
 void Einstellungen::uebernehmeAnwenderIni(AnwenderDaten& daten)
 {
+    // A few address lines: the start of the file is all that can matter.
     QString text;
-    if (!TextCodec::readFile(anwenderIniPfad(), text))
+    if (!TextCodec::readFile(anwenderIniPfad(), text, 1024 * 1024))
         return;
     uebernehmeAnwenderText(text, daten);
 }

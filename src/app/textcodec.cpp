@@ -4,6 +4,28 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
+bool TextCodec::readFile(const QString& path, QString& text, qint64 maxBytes, bool* abgeschnitten)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // In pieces, so that only what the file really holds is allocated.
+    constexpr qint64 stueck = 1024 * 1024;
+    QByteArray bytes;
+    while (bytes.size() < maxBytes) {
+        const QByteArray teil = file.read(std::min(stueck, maxBytes - bytes.size()));
+        if (teil.isEmpty())
+            break;
+        bytes += teil;
+    }
+    if (abgeschnitten)
+        *abgeschnitten = bytes.size() >= maxBytes && !file.read(1).isEmpty();
+    text = decode(bytes);
+    return true;
+}
+
 QString TextCodec::decode(const QByteArray& bytes)
 {
     QStringDecoder decoder("windows-1252");

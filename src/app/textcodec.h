@@ -17,6 +17,9 @@ public:
 
     // Reads the whole file; false when it cannot be opened.
     static bool readFile(const QString& path, QString& text);
+    // Reads at most maxBytes bytes from the start of the file, so that a huge or endless file
+    // (a device) cannot tie up memory; abgeschnitten tells whether the file holds more.
+    static bool readFile(const QString& path, QString& text, qint64 maxBytes, bool* abgeschnitten = nullptr);
     // Writes the whole text into the device; false when not every byte reached it.
     static bool write(QIODevice& device, const QString& text);
 

@@ -41,7 +41,8 @@ QString projektZeile(const ProjektData& p)
 
 QString gebaeudeZeile(const GebaeudeData& g)
 {
-    return QStringLiteral("Gebäude: %1, mittlere Vorlauftemperatur %2 °C, %3, übersch. Wärmebedarf %4 W/m², %5")
+    return QStringLiteral(
+               "Gebäude: %1, mittlere Vorlauftemperatur %2 °C, %3, übersch. Wärmebedarf %4 W/m², %5")
         .arg(systemName(g.systemIndex), Zahl::kurz(g.vorlauftemperatur),
              Kataloge::name(Kataloge::gebaeudeStandards(), g.gebaeudeAlter), Zahl::kurz(g.ueberWB),
              anzahl(g.anzahlEtagen, "Etage", "Etagen"));
@@ -59,9 +60,9 @@ QString etageZeile(const EtageData& e)
 QString raumZeile(const RaumData& r)
 {
     QString text = QStringLiteral("Raum %1 (%2, %3 °C): %4 m², %5 W, %6, Wandfläche %7 m²")
-                       .arg(r.name, Kataloge::name(Kataloge::raumTypen(), r.raumTyp), Zahl::kurz(r.raumTemperatur),
-                            Zahl::kurz(r.flaeche), Zahl::kurz(r.waermebedarf), systemName(r.systemIndex),
-                            Zahl::kurz(r.flaecheWH));
+                       .arg(r.name, Kataloge::name(Kataloge::raumTypen(), r.raumTyp),
+                            Zahl::kurz(r.raumTemperatur), Zahl::kurz(r.flaeche), Zahl::kurz(r.waermebedarf),
+                            systemName(r.systemIndex), Zahl::kurz(r.flaecheWH));
     if (r.flaecheFBH > 0.0f) {
         text += QStringLiteral(", Fußbodenheizung %1 m²").arg(Zahl::kurz(r.flaecheFBH));
         if (r.fbhDirekt)

@@ -19,7 +19,7 @@ QString* AnwenderDaten::feld(int i)
 
 const QString* AnwenderDaten::feld(int i) const
 {
-    const QString* const felder[zeilen] = {&anwender1, &anwender2, &strasse, &plzOrt,   &telefon,
+    const QString* const felder[zeilen] = {&anwender1, &anwender2, &strasse,  &plzOrt,    &telefon,
                                            &fax,       &email,     &kundenNr, &reserviert};
     return i >= 0 && i < zeilen ? felder[i] : nullptr;
 }
@@ -42,7 +42,7 @@ QString AnwenderDaten::writeAnwender() const
     for (int i = 0; i < zeilen; ++i) {
         // A line break inside a value would shift every later line of the file.
         QString wert = *feld(i);
-        wert.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        wert.replace(QLatin1Char('\n'), QLatin1Char(' '));
         text += wert + QLatin1Char('\n');
     }
     return text;
@@ -50,8 +50,9 @@ QString AnwenderDaten::writeAnwender() const
 
 bool AnwenderDaten::load(const QString& path)
 {
+    // Nine address lines: the start of the file is all that is read.
     QString text;
-    if (!TextCodec::readFile(path, text))
+    if (!TextCodec::readFile(path, text, 1024 * 1024))
         return false;
     readAnwender(text);
     return true;

@@ -17,7 +17,7 @@ public:
     QString telefon;
     QString fax;
     QString email;
-    QString kundenNr;  // customer number with the supplier
+    QString kundenNr;   // customer number with the supplier
     QString reserviert; // a ninth line, kept and written back unchanged
 
     void clear() { *this = AnwenderDaten(); }

@@ -75,8 +75,11 @@ void ArtikelListe::readCatalogue(const QString& text)
 
 bool ArtikelListe::load(const QString& path)
 {
+    // A catalogue of many thousand articles stays far below this size; a larger file (or an
+    // endless device) is no catalogue and is refused like one that cannot be opened.
     QString text;
-    if (!TextCodec::readFile(path, text))
+    bool zuGross = false;
+    if (!TextCodec::readFile(path, text, maxDateiGroesse, &zuGross) || zuGross)
         return false;
     readCatalogue(text);
     return true;

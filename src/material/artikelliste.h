@@ -18,7 +18,7 @@ public:
     // Reads the catalogue text (header, groups, articles), appending to the list; afterwards
     // the current article is the first one.
     void readCatalogue(const QString& text);
-    // Opens and reads the file; false when it cannot be opened.
+    // Opens and reads the file; false when it cannot be opened or is larger than any catalogue.
     bool load(const QString& path);
     // The canonical text form of the file.
     QString toText() const;
@@ -59,6 +59,7 @@ public:
     void setAktuell(int i) { m_aktuell = i; }
 
     static constexpr int maxGruppen = 29;
+    static constexpr qint64 maxDateiGroesse = 64 * 1024 * 1024;
 
 private:
     // Index of an article of this list, 0 for null, the list's size for any other pointer.

@@ -177,7 +177,8 @@ bool BaumBearbeitung::paste(ProjektBaum& baum, WHListItem* aktuell)
         kopie->setAnzahl(static_cast<int>(raeume.size()));
         WHListItem* neueEtage = baum.insert(gebaeude, pos, std::move(kopie));
         for (int i = 0; i < raeume.size(); ++i)
-            baum.insert(neueEtage, i, std::make_unique<RaumData>(*raumVon(raeume.at(i)), etageVon(neueEtage)));
+            baum.insert(neueEtage, i,
+                        std::make_unique<RaumData>(*raumVon(raeume.at(i)), etageVon(neueEtage)));
         gebaeude->record()->setAnzahl(anzahlKinder(gebaeude));
         return true;
     }
@@ -187,8 +188,8 @@ bool BaumBearbeitung::paste(ProjektBaum& baum, WHListItem* aktuell)
 bool BaumBearbeitung::pasteData(ProjektBaum& baum, WHListItem* aktuell)
 {
     WHListItem* quelle = baum.clipboard();
-    if (!aktuell || !quelle || quelle->type() != WHBaseData::TypRaum || aktuell->type() != WHBaseData::TypRaum ||
-        istAusgeschnitten(aktuell))
+    if (!aktuell || !quelle || quelle->type() != WHBaseData::TypRaum ||
+        aktuell->type() != WHBaseData::TypRaum || istAusgeschnitten(aktuell))
         return false;
     // The room on the clipboard already holds its own data.
     if (quelle == aktuell)
@@ -199,7 +200,8 @@ bool BaumBearbeitung::pasteData(ProjektBaum& baum, WHListItem* aktuell)
     return true;
 }
 
-int BaumBearbeitung::anzahlAnpassen(ProjektBaum& baum, WHListItem* eltern, int alt, int neu, const Frage& frage)
+int BaumBearbeitung::anzahlAnpassen(ProjektBaum& baum, WHListItem* eltern, int alt, int neu,
+                                    const Frage& frage)
 {
     if (!eltern || (eltern->type() != WHBaseData::TypGebaeude && eltern->type() != WHBaseData::TypEtage))
         return 0;
@@ -223,12 +225,13 @@ int BaumBearbeitung::anzahlAnpassen(ProjektBaum& baum, WHListItem* eltern, int a
         WHListItem* kind = kinder.at(i);
         if (kind->record()->hasData()) {
             const QString text =
-                istGebaeude ? QStringLiteral("Sie haben die Daten für die Etage: %1 geändert.\nWollen Sie die "
-                                             "Etage wirklich löschen?")
-                                  .arg(kind->text())
-                            : QStringLiteral("Sie haben die Daten für das Raum: %1 geändert.\nWollen Sie das "
-                                             "Raum wirklich löschen?")
-                                  .arg(kind->text());
+                istGebaeude
+                    ? QStringLiteral("Sie haben die Daten für die Etage: %1 geändert.\nWollen Sie die "
+                                     "Etage wirklich löschen?")
+                          .arg(kind->text())
+                    : QStringLiteral("Sie haben die Daten für das Raum: %1 geändert.\nWollen Sie das "
+                                     "Raum wirklich löschen?")
+                          .arg(kind->text());
             // Without anyone to ask, entered data is kept.
             if (!frage || !frage(text)) {
                 ++behalten;

@@ -2,6 +2,8 @@
 
 #include "app/zahl.h"
 
+#include <QHash>
+
 #include <cmath>
 #include <utility>
 
@@ -109,11 +111,16 @@ bool MaterialData::fromString(const QString& line, const QString&)
 {
     const ArtikelListe& katalog = ArtikelListe::global();
     anpassenAnKatalog(katalog);
+    // Each number finds the first catalogue article that carries it. Looked up by table,
+    // so that a line of any length reads in time proportional to its length.
+    QHash<qint32, int> position;
+    for (int i = katalog.size() - 1; i >= 0; --i)
+        position.insert(katalog.at(i).artNr, i);
     const QStringList f = felder(line);
     for (int i = 1; i + 1 < f.size(); i += 2) {
-        const int pos = katalog.indexOf(Zahl::toInt(f.at(i)));
-        if (pos >= 0)
-            mengen[pos] = Zahl::toFloat(f.at(i + 1));
+        const auto pos = position.constFind(Zahl::toInt(f.at(i)));
+        if (pos != position.constEnd())
+            mengen[pos.value()] = Zahl::toFloat(f.at(i + 1));
     }
     return true;
 }

@@ -54,8 +54,8 @@ int gezaehlteKinder(const WHListItem* item)
 // them is announced to the user after loading.
 bool istAeltereVersion(const QString& version)
 {
-    return version == QLatin1String("1.0") || version == QLatin1String("1.1") || version == QLatin1String("1.2") ||
-           version == QLatin1String("1.3");
+    return version == QLatin1String("1.0") || version == QLatin1String("1.1") ||
+           version == QLatin1String("1.2") || version == QLatin1String("1.3");
 }
 
 // Reads the lines of a project file after its header into the (emptied) tree. False on the
@@ -299,17 +299,19 @@ LadeErgebnis ProjektDatei::laden(ProjektBaum& baum, const QString& dateiName)
             const QString datum = ArtikelListe::global().sortimentDatum();
             if (baum.projekt()->stand == 1)
                 e.hinweisText =
-                    QStringLiteral("Datei <b>%1</b> ist mit einer früheren Version vom "
-                                   "Wandheizungs-Berechnungsprogramm erstellt.<br>Diese Version beinhaltet das "
-                                   "Produktsortiment ab %2.<br><b>Aufgrund diverser Materialänderungen müssen "
-                                   "Sie die Berechnung Materialbedarf erneut durchführen!</b>")
+                    QStringLiteral(
+                        "Datei <b>%1</b> ist mit einer früheren Version vom "
+                        "Wandheizungs-Berechnungsprogramm erstellt.<br>Diese Version beinhaltet das "
+                        "Produktsortiment ab %2.<br><b>Aufgrund diverser Materialänderungen müssen "
+                        "Sie die Berechnung Materialbedarf erneut durchführen!</b>")
                         .arg(kurzName, datum);
             else
-                e.hinweisText = QStringLiteral("Datei <b>%1</b> ist mit einer früheren Version vom "
-                                               "Wandheizungs-Berechnungsprogramm erstellt.<br><br>Diese Version "
-                                               "beinhaltet das Produktsortiment ab %2.<br><b>Die Kostenschätzung "
-                                               "erfolgt für dieses Produktsortiment!</b>")
-                                    .arg(kurzName, datum);
+                e.hinweisText =
+                    QStringLiteral("Datei <b>%1</b> ist mit einer früheren Version vom "
+                                   "Wandheizungs-Berechnungsprogramm erstellt.<br><br>Diese Version "
+                                   "beinhaltet das Produktsortiment ab %2.<br><b>Die Kostenschätzung "
+                                   "erfolgt für dieses Produktsortiment!</b>")
+                        .arg(kurzName, datum);
         }
         e.statusText = QStringLiteral("Projekt %1 geladen").arg(dateiName);
         e.fensterTitel = QStringLiteral("Wandheizung: %1").arg(kurzName);
@@ -340,10 +342,11 @@ LadeErgebnis ProjektDatei::laden(ProjektBaum& baum, const QString& dateiName)
         e.meldungTitel = QStringLiteral("Fehler");
         if (kopf == QLatin1String("# WB Version 1.1") || kopf == QLatin1String("# WB Version 1.0")) {
             e.meldungKritisch = false;
-            e.meldungText = QStringLiteral("Datei <b>%1</b> ist in einer früheren Version vom "
-                                           "Wärmebedarfs-Berechnungsprogramm erstellt.<br>Bitte Datei unter neuer "
-                                           "Version öffnen und speichern, damit das Importieren möglich wird!")
-                                .arg(kurzName);
+            e.meldungText =
+                QStringLiteral("Datei <b>%1</b> ist in einer früheren Version vom "
+                               "Wärmebedarfs-Berechnungsprogramm erstellt.<br>Bitte Datei unter neuer "
+                               "Version öffnen und speichern, damit das Importieren möglich wird!")
+                    .arg(kurzName);
         } else {
             e.meldungText = QStringLiteral("Datei <b>%1</b> hat ein falshes Format!").arg(kurzName);
         }
@@ -369,7 +372,8 @@ bool ProjektDatei::speichern(ProjektBaum& baum, const QString& dateiName, QStrin
     // write cut short (a full disk, a size limit) is seen here: through a buffer the short
     // write would be lost and the truncated file committed.
     QSaveFile file(dateiName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !TextCodec::write(file, dateiText(baum)) || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !TextCodec::write(file, dateiText(baum)) || !file.commit()) {
         fehlerText = QStringLiteral("Datei <b>%1</b> konnte nicht geöffnet werden!").arg(dateiName);
         return false;
     }

@@ -37,8 +37,8 @@ combospinWgt::combospinWgt(QWidget* parent, const QString& name)
     : QWidget(parent), m_edit(new numberEdit(this)),
       m_comboButton(neuerKnopf(this, Qt::DownArrow, QStringLiteral("cbButton"))),
       m_upButton(neuerKnopf(this, Qt::UpArrow, QStringLiteral("sbUp"))),
-      m_downButton(neuerKnopf(this, Qt::DownArrow, QStringLiteral("sbDown"))), m_einheitLabel(new QLabel(this)),
-      m_validator(new DoubleValidator(0.0, 1e8, 10, this))
+      m_downButton(neuerKnopf(this, Qt::DownArrow, QStringLiteral("sbDown"))),
+      m_einheitLabel(new QLabel(this)), m_validator(new DoubleValidator(0.0, 1e8, 10, this))
 {
     setObjectName(name.isEmpty() ? QStringLiteral("combospinWgt") : name);
 
@@ -279,6 +279,9 @@ void combospinWgt::cb_clicked()
         } else {
             m_valueList = new QListWidget(fenster);
             m_valueList->setObjectName(QStringLiteral("valueList"));
+            // The entry keeps the focus while an entry is picked with the mouse, so that
+            // leaving the input always commits it and closes the list.
+            m_valueList->setFocusPolicy(Qt::NoFocus);
             m_valueList->hide();
             connect(m_valueList, &QListWidget::itemClicked, this,
                     qOverload<QListWidgetItem*>(&combospinWgt::fromListSelected));
@@ -295,8 +298,8 @@ void combospinWgt::cb_clicked()
     const QPoint oben = fenster->mapFromGlobal(mapToGlobal(QPoint(0, 0)));
     const int breite = width() - (m_einheitLabel->isVisible() ? m_einheitLabel->width() : 0);
     const int zeile = std::max(fontMetrics().height(), m_valueList->sizeHintForRow(0));
-    const int h = std::min(200, m_valueList->count() * zeile + m_valueList->spacing() +
-                                    2 * m_valueList->frameWidth());
+    const int h =
+        std::min(200, m_valueList->count() * zeile + m_valueList->spacing() + 2 * m_valueList->frameWidth());
     const int y = oben.y();
     const int H = height();
     const int unten = fenster->height() - y - H;

@@ -29,7 +29,8 @@ void MaterialItemDelegate::setEditorData(QWidget* editor, const QModelIndex& ind
         e->setWert(Zahl::toDouble(index.data(Qt::DisplayRole).toString()));
 }
 
-void MaterialItemDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+void MaterialItemDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                        const QModelIndex& index) const
 {
     if (auto* e = qobject_cast<combospinWgt*>(editor))
         model->setData(index, e->wert(), Qt::EditRole);

@@ -29,9 +29,9 @@ std::unique_ptr<WHApplWindow> ProgrammStart::starte(const QStringList& argumente
 
 bool ProgrammStart::ladeUebersetzung(QTranslator& uebersetzer)
 {
-    const bool geladen = uebersetzer.load(QStringLiteral("qt_de.qm")) ||
-                         uebersetzer.load(QStringLiteral("qtbase_de"),
-                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool geladen =
+        uebersetzer.load(QStringLiteral("qt_de.qm")) ||
+        uebersetzer.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (geladen)
         QCoreApplication::installTranslator(&uebersetzer);
     return geladen;

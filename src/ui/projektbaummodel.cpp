@@ -849,8 +849,7 @@ QPixmap symbol(int typ, bool markiert)
 } // namespace
 
 ProjektBaumModel::ProjektBaumModel(ProjektBaum& baum, QObject* parent)
-    : QAbstractItemModel(parent)
-    , m_baum(baum)
+    : QAbstractItemModel(parent), m_baum(baum)
 {
     m_baum.setBeobachter(this);
 }

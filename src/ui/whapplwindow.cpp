@@ -33,8 +33,7 @@ static void ressourcenLaden()
     }
 }
 
-WHApplWindow::WHApplWindow(QWidget* parent)
-    : QMainWindow(parent)
+WHApplWindow::WHApplWindow(QWidget* parent) : QMainWindow(parent)
 {
     ressourcenLaden();
     setObjectName(QStringLiteral("WHApplWindow"));
@@ -68,6 +67,7 @@ WHApplWindow::WHApplWindow(QWidget* parent)
     languageChange();
     setzeTitel();
 
+    ArtikelListe::global().clear();
     if (!ArtikelListe::global().load(Pfade::artikelPath())) {
         MessageBox::critical(this, tr("Fehler"),
                              tr("Datei ") + Pfade::artikelPath() + tr(" konnte nicht geöffnet werden!"));
@@ -112,7 +112,6 @@ void WHApplWindow::erzeugeAktionen()
     for (QAction* a : {filePrintAction, helpContentsAction, stdtBestellung, stdtArtikelStamm, stdtAnwender,
                        actionProjekteingaben, actionKosten})
         a->setEnabled(false);
-    addAction(filePrintAction);
 }
 
 void WHApplWindow::erzeugeMenues()
@@ -354,8 +353,8 @@ WHApplWindow::Speicherung WHApplWindow::speichere()
 
 WHApplWindow::Speicherung WHApplWindow::speichereUnter()
 {
-    QString name = DateiDialog::speichern(this, tr("Projekt speichern"), Pfade::projekteDir(),
-                                          tr("WH Projekt (*.bwh)"));
+    QString name =
+        DateiDialog::speichern(this, tr("Projekt speichern"), Pfade::projekteDir(), tr("WH Projekt (*.bwh)"));
     if (name.isEmpty()) {
         statusBar()->showMessage(tr("Speichern abgebrochen"), statusDauer);
         return Abgebrochen;

@@ -40,8 +40,18 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    enum Speicherung { Gespeichert, Abgebrochen, Fehlgeschlagen };
-    enum Antwort { JetztSpeichern, Abbrechen, Weiter };
+    enum Speicherung
+    {
+        Gespeichert,
+        Abgebrochen,
+        Fehlgeschlagen
+    };
+    enum Antwort
+    {
+        JetztSpeichern,
+        Abbrechen,
+        Weiter
+    };
 
     void erzeugeAktionen();
     void erzeugeMenues();

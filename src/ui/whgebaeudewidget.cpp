@@ -56,10 +56,10 @@ WHGebaeudeWidget::WHGebaeudeWidget(QWidget* parent) : QWidget(parent)
 
     auto* grid = new QGridLayout(m_gruppe);
     const QList<QPair<QLabel*, QWidget*>> zeilen{{m_lAlter, CBGebaeudealter},
-                                                  {m_lVorschlag, LEVorschlagWB},
-                                                  {m_lSystem, CBSystemWHG},
-                                                  {m_lVorlauf, LEVorlauftemperatur},
-                                                  {m_lEtagen, SBAnzahlEtagen}};
+                                                 {m_lVorschlag, LEVorschlagWB},
+                                                 {m_lSystem, CBSystemWHG},
+                                                 {m_lVorlauf, LEVorlauftemperatur},
+                                                 {m_lEtagen, SBAnzahlEtagen}};
     for (int i = 0; i < zeilen.size(); ++i) {
         grid->addWidget(zeilen.at(i).first, i, 0);
         grid->addWidget(zeilen.at(i).second, i, 1);
@@ -75,7 +75,8 @@ WHGebaeudeWidget::WHGebaeudeWidget(QWidget* parent) : QWidget(parent)
     setTabOrder(CBSystemWHG, LEVorlauftemperatur);
     setTabOrder(LEVorlauftemperatur, SBAnzahlEtagen);
 
-    connect(CBGebaeudealter, qOverload<int>(&QComboBox::activated), this, &WHGebaeudeWidget::GebaeudeArtChanged);
+    connect(CBGebaeudealter, qOverload<int>(&QComboBox::activated), this,
+            &WHGebaeudeWidget::GebaeudeArtChanged);
 
     languageChange();
 }
@@ -140,8 +141,8 @@ bool WHGebaeudeWidget::isChanged(const WHBaseData& record) const
     const auto& g = static_cast<const GebaeudeData&>(record);
     return weichtAb(g.vorlauftemperatur, vorlauf()) ||
            weichtAb(g.ueberWB, Zahl::toFloat(LEVorschlagWB->text())) ||
-           g.gebaeudeAlter != CBGebaeudealter->currentIndex() || g.systemIndex != CBSystemWHG->currentIndex() ||
-           g.anzahlEtagen != SBAnzahlEtagen->value();
+           g.gebaeudeAlter != CBGebaeudealter->currentIndex() ||
+           g.systemIndex != CBSystemWHG->currentIndex() || g.anzahlEtagen != SBAnzahlEtagen->value();
 }
 
 bool WHGebaeudeWidget::checkData(const WHBaseData& record) const

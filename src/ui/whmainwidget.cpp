@@ -43,8 +43,7 @@ QString tasteText(Qt::Key taste)
 }
 } // namespace
 
-WHMainWidget::WHMainWidget(QWidget* parent)
-    : QWidget(parent)
+WHMainWidget::WHMainWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("WHMainWidget"));
     auto* vboxLayout = new QVBoxLayout(this);
@@ -260,12 +259,20 @@ void WHMainWidget::seiteUebernehmen()
 
 void WHMainWidget::navigatorItemChanged(const QModelIndex& current)
 {
+    QPersistentModelIndex ziel(current);
     if (m_currentItem) {
         WHSeite* seite = seiteFuer(m_currentItem->type());
         if (seite && seite->isChanged(*m_currentItem->record()))
             anwenden();
     }
-    m_currentItem = m_model->item(current);
+    if (current.isValid() && !ziel.isValid()) {
+        // Taking the page over removed the chosen item (a lowered floor or room count); the
+        // view has moved on to another item, which may already be shown.
+        ziel = m_navigator->currentIndex();
+        if (m_model->item(ziel) == m_currentItem)
+            return;
+    }
+    m_currentItem = m_model->item(ziel);
     if (!m_currentItem)
         return;
     const int typ = m_currentItem->type();
@@ -360,8 +367,9 @@ bool WHMainWidget::anwenden()
     }
 
     if (!ok) {
-        MessageBox::critical(this, tr("Fehler"),
-                             tr("Mittlere Vorlauftemperatur für Trockensysteme\ndarf nicht grösser 50°C sein!"));
+        MessageBox::critical(
+            this, tr("Fehler"),
+            tr("Mittlere Vorlauftemperatur für Trockensysteme\ndarf nicht grösser 50°C sein!"));
         return false;
     }
     m_baum.changed = true;
@@ -475,7 +483,8 @@ void WHMainWidget::uebernehmeEtage(WHSeite& seite, WHListItem* item, bool& ok)
             if (!jaAlle) {
                 const QMessageBox::StandardButton antwort = MessageBox::frage(
                     this, tr("Abfrage"),
-                    tr("Sie haben das System WH für Etage: <b>%1</b> geändert.\nWollen Sie das System für das "
+                    tr("Sie haben das System WH für Etage: <b>%1</b> geändert.\nWollen Sie das System für "
+                       "das "
                        "Raum <b>%2</b> auch ändern?")
                         .arg(etage->name, raum->name),
                     QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll,

@@ -180,8 +180,11 @@ void WHMaterialWidget::aufbauenBaum()
     kopf->setSectionResizeMode(3, QHeaderView::Fixed);
     const QFontMetrics fm = treeWidget->fontMetrics();
     kopf->resizeSection(0, 200);
-    kopf->resizeSection(2, std::max(fm.horizontalAdvance(tr("Summe(EUR)")), fm.horizontalAdvance(QStringLiteral("9999999.99"))) + 24);
-    kopf->resizeSection(3, std::max(fm.horizontalAdvance(tr("Menge")), fm.horizontalAdvance(QStringLiteral("9999.99"))) + 24);
+    kopf->resizeSection(2, std::max(fm.horizontalAdvance(tr("Summe(EUR)")),
+                                    fm.horizontalAdvance(QStringLiteral("9999999.99"))) +
+                               24);
+    kopf->resizeSection(
+        3, std::max(fm.horizontalAdvance(tr("Menge")), fm.horizontalAdvance(QStringLiteral("9999.99"))) + 24);
     aufbauen = false;
 }
 

@@ -52,12 +52,18 @@ WHProjektWidget::WHProjektWidget(QWidget* parent) : QWidget(parent)
     m_lDatum->setBuddy(DEDatum);
 
     auto* grid = new QGridLayout(m_kenndaten);
-    const QList<QPair<QLabel*, QWidget*>> zeilen{{m_lProjekt, LEProjektName}, {m_lNr, LEProjektNR},
-                                                  {m_lStrasse, LEStrasse},    {m_lOrt, LEOrt},
-                                                  {m_lPlz, LEPLZ},            {m_lDatum, DEDatum}};
+    const QList<QPair<QLabel*, QWidget*>> zeilen{{m_lProjekt, LEProjektName},
+                                                 {m_lNr, LEProjektNR},
+                                                 {m_lStrasse, LEStrasse},
+                                                 {m_lOrt, LEOrt},
+                                                 {m_lPlz, LEPLZ},
+                                                 {m_lDatum, DEDatum}};
     for (int i = 0; i < zeilen.size(); ++i) {
         grid->addWidget(zeilen.at(i).first, i, 0);
-        grid->addWidget(zeilen.at(i).second, i, 1);
+        if (zeilen.at(i).second == DEDatum)
+            grid->addWidget(DEDatum, i, 1, Qt::AlignLeft);
+        else
+            grid->addWidget(zeilen.at(i).second, i, 1);
     }
     grid->setColumnStretch(1, 1);
 

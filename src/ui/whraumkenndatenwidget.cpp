@@ -48,12 +48,12 @@ WHRaumKenndatenWidget::WHRaumKenndatenWidget(QWidget* parent) : QWidget(parent)
     CBRaumTyp = new QComboBox(m_raumGruppe);
     CBRaumTyp->setObjectName(QStringLiteral("CBRaumTyp"));
     CBRaumTyp->addItems(Kataloge::raumTypen());
-    csbRaumTemperatur =
-        neuesFeld(m_raumGruppe, "csbRaumTemperatur", QStringLiteral("°C"), QStringLiteral("15:30:1"), 0.5, 40.0);
+    csbRaumTemperatur = neuesFeld(m_raumGruppe, "csbRaumTemperatur", QStringLiteral("°C"),
+                                  QStringLiteral("15:30:1"), 0.5, 40.0);
     csbRaumFlaeche = neuesFeld(m_raumGruppe, "csbRaumFlaeche", QStringLiteral("m²"),
                                QStringLiteral("10:50:2;55:100:5"), 0.5, 10000.0);
-    csbGeschWB =
-        neuesFeld(m_raumGruppe, "csbGeschWB", QStringLiteral("W/m²"), QStringLiteral("20:100:5"), 1.0, 1000.0);
+    csbGeschWB = neuesFeld(m_raumGruppe, "csbGeschWB", QStringLiteral("W/m²"), QStringLiteral("20:100:5"),
+                           1.0, 1000.0);
     csbWaermebedarf = neuesFeld(m_raumGruppe, "csbWaermebedarf", QStringLiteral("W"),
                                 QStringLiteral("500:5000:500"), 10.0, 1000000.0);
 
@@ -62,11 +62,12 @@ WHRaumKenndatenWidget::WHRaumKenndatenWidget(QWidget* parent) : QWidget(parent)
     CBSystemWHR = new QComboBox(m_flaechenGruppe);
     CBSystemWHR->setObjectName(QStringLiteral("CBSystemWHR"));
     CBSystemWHR->addItems(Kataloge::systeme());
-    csbFlaecheWH = neuesFeld(m_flaechenGruppe, "csbFlaecheWH", QStringLiteral("m²"), QStringLiteral("1:20:0.5"),
-                             0.1, 1000.0);
+    csbFlaecheWH = neuesFeld(m_flaechenGruppe, "csbFlaecheWH", QStringLiteral("m²"),
+                             QStringLiteral("1:20:0.5"), 0.1, 1000.0);
     csbFlaecheFBH = neuesFeld(m_flaechenGruppe, "csbFlaecheFBH", QStringLiteral("m²"),
                               QStringLiteral("1:20:0.5"), 0.1, 1000.0);
-    csbWaermeabgabe = neuesFeld(m_flaechenGruppe, "csbWaermeabgabe", QStringLiteral("W"), QString(), 0.0, 1e8);
+    csbWaermeabgabe =
+        neuesFeld(m_flaechenGruppe, "csbWaermeabgabe", QStringLiteral("W"), QString(), 0.0, 1e8);
     csbDifferenz = neuesFeld(m_flaechenGruppe, "csbDifferenz", QStringLiteral("W"), QString(), 0.0, 1e8);
     csbDifferenz->setMin(-1e8);
     // Output and difference are results.
@@ -150,7 +151,8 @@ WHRaumKenndatenWidget::WHRaumKenndatenWidget(QWidget* parent) : QWidget(parent)
     connect(csbFlaecheWH, &combospinWgt::wertChanged, this, &WHRaumKenndatenWidget::BerechnungDifferenz);
     connect(csbFlaecheFBH, &combospinWgt::wertChanged, this, &WHRaumKenndatenWidget::BerechnungWHFlaeche);
     connect(CBRaumTyp, qOverload<int>(&QComboBox::activated), this, &WHRaumKenndatenWidget::RaumTypChanged);
-    connect(CBSystemWHR, qOverload<int>(&QComboBox::activated), this, &WHRaumKenndatenWidget::BerechnungWHFlaeche);
+    connect(CBSystemWHR, qOverload<int>(&QComboBox::activated), this,
+            &WHRaumKenndatenWidget::BerechnungWHFlaeche);
 
     languageChange();
 }
@@ -220,7 +222,8 @@ void WHRaumKenndatenWidget::BerechnungWHFlaeche()
 
 void WHRaumKenndatenWidget::BerechnungDifferenz()
 {
-    const float abgabe = Waermebilanz::waermeabgabe(q(), flaecheWH(), static_cast<float>(csbFlaecheFBH->wert()));
+    const float abgabe =
+        Waermebilanz::waermeabgabe(q(), flaecheWH(), static_cast<float>(csbFlaecheFBH->wert()));
     csbWaermeabgabe->setWert(abgabe);
     const float differenz = Waermebilanz::differenz(abgabe, static_cast<float>(csbWaermebedarf->wert()));
     csbDifferenz->setWert(differenz);

@@ -18,7 +18,8 @@ WHRaumWidget::WHRaumWidget(QWidget* parent)
     layout->addWidget(m_flaechen, 1);
 
     connect(m_kenndaten, &WHRaumKenndatenWidget::whflaechen, m_flaechen, &WHFlaechenWidget::test4Changes);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) { fokusGewechselt(neu); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* neu) { fokusGewechselt(neu); });
 }
 
 void WHRaumWidget::fokusGewechselt(QWidget* neu)

@@ -105,8 +105,8 @@ void WHSonstigWidget::showData(WHBaseData& record)
 int WHSonstigWidget::getData(WHBaseData& record)
 {
     auto& s = static_cast<SonstigData&>(record);
-    s.uebernehme(Zahl::toFloat(LEStundenSatz->text()), Zahl::toFloat(LEMontageZeit->text()), LEAbschlag->text(),
-                 Zahl::toFloat(LEMwst->text()));
+    s.uebernehme(Zahl::toFloat(LEStundenSatz->text()), Zahl::toFloat(LEMontageZeit->text()),
+                 LEAbschlag->text(), Zahl::toFloat(LEMwst->text()));
     return 0;
 }
 

@@ -27,7 +27,8 @@ public:
 
     static QString projekt(int stand = 0, const QString& name = QStringLiteral("Haus Berg"))
     {
-        return zeile({"0", name, "P-7", "2008-05-20", "Bergstraße 4", "Köln", "50667", QString::number(stand)});
+        return zeile(
+            {"0", name, "P-7", "2008-05-20", "Bergstraße 4", "Köln", "50667", QString::number(stand)});
     }
     static QString gebaeude(int anzahl = 1, int system = 0)
     {
@@ -40,9 +41,13 @@ public:
     // A room of 20 m² at 60 W/m² (1200 W) with a stored wall area of 7.5 m² and difference 15 W.
     static QString raum(const QString& name = QStringLiteral("Bad"), int system = 0)
     {
-        return "\t\t\t" + zeile({"3", name, "0", "20", "20", "60", "1200", "7.5", "0", "15", QString::number(system)});
+        return "\t\t\t" +
+               zeile({"3", name, "0", "20", "20", "60", "1200", "7.5", "0", "15", QString::number(system)});
     }
-    static QString flaechen(const QStringList& felder) { return "\t\t\t\t" + zeile(QStringList{"5"} + felder); }
+    static QString flaechen(const QStringList& felder)
+    {
+        return "\t\t\t\t" + zeile(QStringList{"5"} + felder);
+    }
     static QString zusammenstellung(const QStringList& felder)
     {
         return "\t\t\t\t\t" + zeile(QStringList{"6"} + felder);
@@ -54,7 +59,8 @@ public:
     // other costs.
     static QStringList grund(int stand = 0)
     {
-        return {projekt(stand), gebaeude(), etage(), raum(), flaechen({"0:0", "7.5", "15", "0", "0", "3"}), sonstig()};
+        return {projekt(stand), gebaeude(), etage(), raum(), flaechen({"0:0", "7.5", "15", "0", "0", "3"}),
+                sonstig()};
     }
 
     // Three articles in two groups; the catalogue's range date is "01.03.2008".

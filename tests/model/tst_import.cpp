@@ -80,9 +80,9 @@ private slots:
     void reihenfolge()
     {
         ProjektBaum baum;
-        const LadeErgebnis e = importiere(baum, {wbProjekt("Haus Lind"), wbEtage("EG"), wbRaum("Bad", "24", "8", "640"),
-                                                 wbRaum("Flur", "18", "6", "300"), wbEtage("OG"),
-                                                 wbRaum("Kind", "20", "14", "700")});
+        const LadeErgebnis e = importiere(
+            baum, {wbProjekt("Haus Lind"), wbEtage("EG"), wbRaum("Bad", "24", "8", "640"),
+                   wbRaum("Flur", "18", "6", "300"), wbEtage("OG"), wbRaum("Kind", "20", "14", "700")});
         QCOMPARE(e.art, LadeErgebnis::Importiert);
         QCOMPARE(baum.projekt()->name, QStringLiteral("Haus Lind"));
         QCOMPARE(namen(baum.etagen()), (QStringList{"OG", "EG"}));
@@ -112,16 +112,17 @@ private slots:
         QTest::addColumn<float>("flaecheWH");
         // Area down to 0.01 m², demand down to 0.1 W, specific demand down to 0.1 W/m²;
         // the heat balance at 45/20 °C in system 0 gives 162 W/m².
-        QTest::newRow("rounded down") << wbRaum("Bad", "20", "12.345", "987.65") << 20.0f << 12.34f << 987.6f
-                                      << 80.0f << 6.1f;
+        QTest::newRow("rounded down")
+            << wbRaum("Bad", "20", "12.345", "987.65") << 20.0f << 12.34f << 987.6f << 80.0f << 6.1f;
         QTest::newRow("demand 1200 on 20 m²")
             << wbRaum("Wohnen", "20", "20", "1200") << 20.0f << 20.0f << 1200.0f << 60.0f << 7.5f;
         // Without a demand sub-field the room keeps the building's rough specific demand.
-        QTest::newRow("only 7 sub-fields") << wbRaum("Abstell", "15", "4.567", "", 7) << 15.0f << 4.56f << 0.0f
-                                           << 30.0f << 0.0f;
+        QTest::newRow("only 7 sub-fields")
+            << wbRaum("Abstell", "15", "4.567", "", 7) << 15.0f << 4.56f << 0.0f << 30.0f << 0.0f;
         QTest::newRow("area 0 gives specific demand 0")
             << wbRaum("Nische", "20", "0", "150") << 20.0f << 0.0f << 150.0f << 0.0f << 1.0f;
-        QTest::newRow("not numbers") << wbRaum("Keller", "kalt", "viel", "?") << 0.0f << 0.0f << 0.0f << 0.0f << 0.0f;
+        QTest::newRow("not numbers") << wbRaum("Keller", "kalt", "viel", "?") << 0.0f << 0.0f << 0.0f << 0.0f
+                                     << 0.0f;
         QTest::newRow("comma is no decimal point")
             << wbRaum("Küche", "20", "12,5", "800") << 20.0f << 0.0f << 800.0f << 0.0f << 5.0f;
     }
@@ -149,10 +150,10 @@ private slots:
     void ueberspringt()
     {
         ProjektBaum baum;
-        const LadeErgebnis e =
-            importiere(baum, {"# Kommentar", wbProjekt("P"), "", "5" + QString(QChar(1)) + "x", wbEtage("EG"),
-                              QString::fromLatin1("\xe4\xf6\xfc\x01\x02"), wbRaum("Bad", "24", "8", "640"),
-                              "\t" + T::zeile({"5", "1", "2"}), "9", wbRaum("Flur", "18", "6", "300"), "Ende"});
+        const LadeErgebnis e = importiere(
+            baum, {"# Kommentar", wbProjekt("P"), "", "5" + QString(QChar(1)) + "x", wbEtage("EG"),
+                   QString::fromLatin1("\xe4\xf6\xfc\x01\x02"), wbRaum("Bad", "24", "8", "640"),
+                   "\t" + T::zeile({"5", "1", "2"}), "9", wbRaum("Flur", "18", "6", "300"), "Ende"});
         QCOMPARE(e.art, LadeErgebnis::Importiert);
         QCOMPARE(namen(baum.raeume(baum.etagen().at(0))), (QStringList{"Flur", "Bad"}));
     }
@@ -161,10 +162,12 @@ private slots:
     {
         ProjektBaum baum;
         Programm::setStand(1);
-        const LadeErgebnis e = importiere(baum, {wbProjekt("Haus Lind"), wbEtage("EG"), wbRaum("Bad", "24", "8", "640")});
+        const LadeErgebnis e =
+            importiere(baum, {wbProjekt("Haus Lind"), wbEtage("EG"), wbRaum("Bad", "24", "8", "640")});
         QCOMPARE(e.art, LadeErgebnis::Importiert);
         QVERIFY(e.erfolgreich());
-        QCOMPARE(e.statusText, QStringLiteral("Wärmebedarf Projekt %1 importiert").arg(m_dir.filePath("haus.bwb")));
+        QCOMPARE(e.statusText,
+                 QStringLiteral("Wärmebedarf Projekt %1 importiert").arg(m_dir.filePath("haus.bwb")));
         QCOMPARE(e.fensterTitel, QStringLiteral("Wandheizung: Unbenannt"));
         QVERIFY(e.dateiName.isEmpty());
         QVERIFY(e.meldungTitel.isEmpty());
@@ -232,7 +235,8 @@ private slots:
         baum.changed = true;
         const LadeErgebnis e = importiere(baum, zeilen);
         QCOMPARE(e.art, LadeErgebnis::Fehlgeschlagen);
-        QCOMPARE(e.statusText, QStringLiteral("Fehler beim importieren des Projekts %1").arg(m_dir.filePath("haus.bwb")));
+        QCOMPARE(e.statusText,
+                 QStringLiteral("Fehler beim importieren des Projekts %1").arg(m_dir.filePath("haus.bwb")));
         QCOMPARE(e.meldungTitel, QStringLiteral("Fehler"));
         QVERIFY(e.meldungKritisch);
         QCOMPARE(e.meldungText, QStringLiteral("Datei <b>haus.bwb</b> hat ein falsches Format!"));
@@ -240,6 +244,38 @@ private slots:
         QCOMPARE(baum.root()->childCount(), 2);
         QVERIFY(baum.etagen().isEmpty());
         QVERIFY(!baum.changed);
+    }
+
+    // Cut off at any byte or sprinkled with random bytes, a heat-demand file either imports or
+    // fails as a whole, and never crashes the reader.
+    void beschaedigt()
+    {
+        const QByteArray voll = T::datei(
+            kopf, {wbProjekt("Haus Lind"), wbEtage("EG"), wbRaum("Bad", "24", "8", "640"),
+                   wbRaum("Flur", "18", "6", "300"), wbEtage("OG"), wbRaum("Kind", "20", "14", "700")});
+        const QString pfad = m_dir.filePath(QStringLiteral("kaputt.bwb"));
+        QRandomGenerator zufall(815);
+        for (int runde = 0; runde < voll.size() + 200; ++runde) {
+            QByteArray bytes = voll;
+            if (runde < voll.size()) {
+                bytes.truncate(runde);
+            } else {
+                for (int i = 0; i < 1 + int(zufall.bounded(12)); ++i)
+                    bytes[17 + int(zufall.bounded(bytes.size() - 17))] = char(zufall.bounded(256));
+            }
+            TestUmgebung::schreibe(pfad, bytes);
+            ProjektBaum baum;
+            const LadeErgebnis e = ProjektDatei::laden(baum, pfad);
+            QVERIFY(e.art == LadeErgebnis::Importiert || e.art == LadeErgebnis::Fehlgeschlagen ||
+                    e.art == LadeErgebnis::Abgelehnt);
+            if (e.art == LadeErgebnis::Abgelehnt)
+                continue;
+            QVERIFY(baum.gebaeude() && baum.sonstig());
+            QCOMPARE(baum.gebaeude()->anzahl(), int(baum.etagen().size()));
+            for (WHListItem* etage : baum.etagen())
+                QCOMPARE(etage->record()->anzahl(), int(baum.raeume(etage).size()));
+            QCOMPARE(baum.changed, e.art == LadeErgebnis::Importiert);
+        }
     }
 
     void grenzenGenauErreicht()

@@ -193,15 +193,16 @@ private slots:
             return;
         }
         const QString erwartet =
-            stand == 1 ? QStringLiteral("Datei <b>p.bwh</b> ist mit einer früheren Version vom "
-                                        "Wandheizungs-Berechnungsprogramm erstellt.<br>Diese Version beinhaltet "
-                                        "das Produktsortiment ab 01.03.2008.<br><b>Aufgrund diverser "
-                                        "Materialänderungen müssen Sie die Berechnung Materialbedarf erneut "
-                                        "durchführen!</b>")
-                       : QStringLiteral("Datei <b>p.bwh</b> ist mit einer früheren Version vom "
-                                        "Wandheizungs-Berechnungsprogramm erstellt.<br><br>Diese Version "
-                                        "beinhaltet das Produktsortiment ab 01.03.2008.<br><b>Die "
-                                        "Kostenschätzung erfolgt für dieses Produktsortiment!</b>");
+            stand == 1
+                ? QStringLiteral("Datei <b>p.bwh</b> ist mit einer früheren Version vom "
+                                 "Wandheizungs-Berechnungsprogramm erstellt.<br>Diese Version beinhaltet "
+                                 "das Produktsortiment ab 01.03.2008.<br><b>Aufgrund diverser "
+                                 "Materialänderungen müssen Sie die Berechnung Materialbedarf erneut "
+                                 "durchführen!</b>")
+                : QStringLiteral("Datei <b>p.bwh</b> ist mit einer früheren Version vom "
+                                 "Wandheizungs-Berechnungsprogramm erstellt.<br><br>Diese Version "
+                                 "beinhaltet das Produktsortiment ab 01.03.2008.<br><b>Die "
+                                 "Kostenschätzung erfolgt für dieses Produktsortiment!</b>");
         QCOMPARE(e.hinweisText, erwartet);
     }
 
@@ -272,12 +273,18 @@ private slots:
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QDate>("erwartet");
-        QTest::newRow("1.0 text date") << "1.0" << "Tue May 20 2008" << QDate(2008, 5, 20);
-        QTest::newRow("1.0 German names") << "1.0" << "Mo Mär 3 2008" << QDate(2008, 3, 3);
-        QTest::newRow("1.0 German Okt") << "1.0" << "Fr Okt 10 2008" << QDate(2008, 10, 10);
-        QTest::newRow("1.1 ISO") << "1.1" << "2008-05-20" << QDate(2008, 5, 20);
-        QTest::newRow("1.0 ISO is not its form") << "1.0" << "2008-05-20" << QDate::currentDate();
-        QTest::newRow("unreadable stays today") << "1.6" << "gestern" << QDate::currentDate();
+        QTest::newRow("1.0 text date") << "1.0"
+                                       << "Tue May 20 2008" << QDate(2008, 5, 20);
+        QTest::newRow("1.0 German names") << "1.0"
+                                          << "Mo Mär 3 2008" << QDate(2008, 3, 3);
+        QTest::newRow("1.0 German Okt") << "1.0"
+                                        << "Fr Okt 10 2008" << QDate(2008, 10, 10);
+        QTest::newRow("1.1 ISO") << "1.1"
+                                 << "2008-05-20" << QDate(2008, 5, 20);
+        QTest::newRow("1.0 ISO is not its form") << "1.0"
+                                                 << "2008-05-20" << QDate::currentDate();
+        QTest::newRow("unreadable stays today") << "1.6"
+                                                << "gestern" << QDate::currentDate();
     }
 
     void datum()
@@ -311,7 +318,8 @@ private slots:
         QTest::newRow("no project") << QStringList{G, S};
         QTest::newRow("building before project") << QStringList{G, P, S};
         QTest::newRow("floor before building") << QStringList{P, E, G, S};
-        QTest::newRow("other costs with 4 fields") << QStringList{P, G, "\t" + T::zeile({"4", "45", "10", "0"})};
+        QTest::newRow("other costs with 4 fields")
+            << QStringList{P, G, "\t" + T::zeile({"4", "45", "10", "0"})};
         QTest::newRow("empty line between records") << QStringList{P, G, "", S};
         QTest::newRow("blank line at the end") << QStringList{P, G, S, "   "};
         QTest::newRow("second project") << QStringList{P, G, S, P};
@@ -324,11 +332,14 @@ private slots:
         QTest::newRow("code 8") << QStringList{P, G, "\t8" + QString(QChar(1)) + "x", S};
         QTest::newRow("code 9") << QStringList{P, G, "9", S};
         QTest::newRow("line without separators") << QStringList{P, G, E, "3", S};
-        QTest::newRow("project with 7 fields") << QStringList{T::zeile({"0", "a", "b", "2008-01-01", "c", "d", "e"}), G, S};
-        QTest::newRow("building with 5 fields") << QStringList{P, "\t" + T::zeile({"1", "45", "0", "0", "2"}), S};
+        QTest::newRow("project with 7 fields")
+            << QStringList{T::zeile({"0", "a", "b", "2008-01-01", "c", "d", "e"}), G, S};
+        QTest::newRow("building with 5 fields")
+            << QStringList{P, "\t" + T::zeile({"1", "45", "0", "0", "2"}), S};
         QTest::newRow("floor with 3 fields") << QStringList{P, G, "\t\t" + T::zeile({"2", "EG", "0"}), S};
         QTest::newRow("truncated room line") << QStringList{P, G, E, R.left(R.indexOf("1200")), S};
-        QTest::newRow("binary garbage") << QStringList{P, G, QString::fromLatin1("\x89PNG\x1a\x0b\xff\xfe", 8), S};
+        QTest::newRow("binary garbage")
+            << QStringList{P, G, QString::fromLatin1("\x89PNG\x1a\x0b\xff\xfe", 8), S};
 
         QStringList sechzehn{P, G};
         for (int i = 0; i < 16; ++i)
@@ -340,7 +351,11 @@ private slots:
         QTest::newRow("21 rooms on a floor") << (einundzwanzig << S);
         QStringList felder{"0:0"};
         for (int i = 0; i < 31; ++i)
-            felder << "1" << "15" << "0" << "0" << "1";
+            felder << "1"
+                   << "15"
+                   << "0"
+                   << "0"
+                   << "1";
         QTest::newRow("31 surfaces") << QStringList{P, G, E, R, T::flaechen(felder), S};
     }
 
@@ -366,6 +381,62 @@ private slots:
         pruefeNeuesProjekt(baum);
     }
 
+    // A file cut off at any byte either still reads (the cut fell after the other costs) or
+    // fails as a whole; either way the tree is whole and its counts agree with it.
+    void abgeschnitten()
+    {
+        const QByteArray voll =
+            T::datei("# WH Version 1.6",
+                     {T::projekt(1), T::gebaeude(2, 1), T::etage("Erdgeschoß", 2, 1), T::raum("Küche", 1),
+                      T::flaechen({"1:0", "2.5", "15", "0", "0", "2", "1.25", "7.5", "1", "1", "1"}),
+                      T::zusammenstellung({"1", "1", "0", "1"}), T::raum("Flur", 3),
+                      T::flaechen({"0:0", "3", "15", "0", "0", "2"}), T::zusammenstellung({"1", "0", "2"}),
+                      T::etage("OG", 0), T::sonstig(), T::material({"150010", "2.5"})});
+        for (int n = 0; n <= voll.size(); ++n) {
+            ProjektBaum baum;
+            const LadeErgebnis e =
+                ProjektDatei::laden(baum, schreibe(QStringLiteral("teil.bwh"), voll.left(n)));
+            QVERIFY2(e.art == LadeErgebnis::Geladen || e.art == LadeErgebnis::Fehlgeschlagen ||
+                         (e.art == LadeErgebnis::Abgelehnt && n < 4),
+                     qPrintable(QString::number(n)));
+            if (e.art == LadeErgebnis::Abgelehnt)
+                continue;
+            QVERIFY(baum.gebaeude() && baum.sonstig());
+            QCOMPARE(baum.gebaeude()->anzahl(), int(baum.etagen().size()));
+            for (WHListItem* etage : baum.etagen())
+                QCOMPARE(etage->record()->anzahl(), int(baum.raeume(etage).size()));
+        }
+    }
+
+    // Arbitrary bytes after the header never crash or hang the reader.
+    void zufaelligeBytes()
+    {
+        QRandomGenerator zufall(4711);
+        const QByteArray gut = T::datei("# WH Version 1.6", T::grund());
+        for (int runde = 0; runde < 300; ++runde) {
+            QByteArray bytes = gut;
+            // Overwrite some bytes of a valid file with random ones, from a few to all.
+            const int anzahl = 1 + int(zufall.bounded(runde < 150 ? 8 : bytes.size()));
+            for (int i = 0; i < anzahl; ++i) {
+                const int pos = 17 + int(zufall.bounded(bytes.size() - 17));
+                bytes[pos] = char(zufall.bounded(256));
+            }
+            ProjektBaum baum;
+            const LadeErgebnis e = ProjektDatei::laden(baum, schreibe(QStringLiteral("zufall.bwh"), bytes));
+            QVERIFY(e.art == LadeErgebnis::Geladen || e.art == LadeErgebnis::Fehlgeschlagen);
+            QVERIFY(baum.gebaeude() && baum.sonstig());
+            QCOMPARE(baum.gebaeude()->anzahl(), int(baum.etagen().size()));
+            // What was read can be written and read back to the same text.
+            const QString text = ProjektDatei::text(baum);
+            ProjektBaum wieder;
+            QCOMPARE(
+                ProjektDatei::laden(wieder, schreibe(QStringLiteral("wieder.bwh"), TextCodec::encode(text)))
+                    .art,
+                LadeErgebnis::Geladen);
+            QCOMPARE(ProjektDatei::text(wieder), text);
+        }
+    }
+
     void zuGrosseDatei()
     {
         QByteArray bytes = T::datei("# WH Version 1.6", T::grund());
@@ -384,7 +455,8 @@ private slots:
         QTest::addColumn<QString>("text");
         const QString falsch = QStringLiteral("Datei <b>k.bwb</b> hat ein falshes Format!");
         const QString frueher = QStringLiteral(
-            "Datei <b>k.bwb</b> ist in einer früheren Version vom Wärmebedarfs-Berechnungsprogramm erstellt.<br>Bitte "
+            "Datei <b>k.bwb</b> ist in einer früheren Version vom Wärmebedarfs-Berechnungsprogramm "
+            "erstellt.<br>Bitte "
             "Datei unter neuer Version öffnen und speichern, damit das Importieren möglich wird!");
         const QStringList wb{T::zeile({"1", "x", "Haus"})};
         QTest::newRow("WB 1.1") << T::datei("# WB Version 1.1", wb) << false << frueher;
@@ -471,14 +543,10 @@ private slots:
         const LadeErgebnis e = lade(baum, "# WH Version 1.6", zeilen);
         QCOMPARE(e.art, LadeErgebnis::Fehlgeschlagen); // a material line before the project has no parent
 
-        const QStringList inOrdnung{T::projekt(0),
-                                    T::material({"151570", "2", "999999", "5", "150010"}),
-                                    T::sonstig(),
-                                    T::gebaeude(-4),
-                                    T::etage("EG", 99),
-                                    T::raum("Bad"),
-                                    T::raum("Flur"),
-                                    T::etage("OG", -1)};
+        const QStringList inOrdnung{T::projekt(0),      T::material({"151570", "2", "999999", "5", "150010"}),
+                                    T::sonstig(),       T::gebaeude(-4),
+                                    T::etage("EG", 99), T::raum("Bad"),
+                                    T::raum("Flur"),    T::etage("OG", -1)};
         BaumBearbeitung::neu(baum, baum.gebaeudeItem());
         BaumBearbeitung::copy(baum, baum.etagen().at(0));
         baum.changed = true;
@@ -536,34 +604,53 @@ private slots:
         const auto geb = [](const QString& vorlauf, const QString& system, const QString& alter) {
             return "\t" + T::zeile({"1", vorlauf, "1", system, alter, "30"});
         };
-        QTest::newRow("flow temperature not a number") << 1 << geb("warm", "0", "2") << "vorlauf" << "0";
-        QTest::newRow("flow temperature overflow") << 1 << geb("1e999", "0", "2") << "vorlauf" << "0";
-        QTest::newRow("flow temperature nan") << 1 << geb("nan", "0", "2") << "vorlauf" << "0";
-        QTest::newRow("flow temperature comma") << 1 << geb("42,5", "0", "2") << "vorlauf" << "0";
-        QTest::newRow("building system 7") << 1 << geb("45", "7", "2") << "gebaeudeSystem" << "0";
-        QTest::newRow("building system huge") << 1 << geb("45", "99999999999", "2") << "gebaeudeSystem" << "0";
-        QTest::newRow("building standard -1") << 1 << geb("45", "0", "-1") << "alter" << "2";
-        QTest::newRow("building standard 3") << 1 << geb("45", "0", "3") << "alter" << "3";
+        QTest::newRow("flow temperature not a number") << 1 << geb("warm", "0", "2") << "vorlauf"
+                                                       << "0";
+        QTest::newRow("flow temperature overflow") << 1 << geb("1e999", "0", "2") << "vorlauf"
+                                                   << "0";
+        QTest::newRow("flow temperature nan") << 1 << geb("nan", "0", "2") << "vorlauf"
+                                              << "0";
+        QTest::newRow("flow temperature comma") << 1 << geb("42,5", "0", "2") << "vorlauf"
+                                                << "0";
+        QTest::newRow("building system 7") << 1 << geb("45", "7", "2") << "gebaeudeSystem"
+                                           << "0";
+        QTest::newRow("building system huge") << 1 << geb("45", "99999999999", "2") << "gebaeudeSystem"
+                                              << "0";
+        QTest::newRow("building standard -1") << 1 << geb("45", "0", "-1") << "alter"
+                                              << "2";
+        QTest::newRow("building standard 3") << 1 << geb("45", "0", "3") << "alter"
+                                             << "3";
         QTest::newRow("room type 42")
             << 3 << "\t\t\t" + T::zeile({"3", "Bad", "42", "20", "20", "60", "1200", "7.5", "0", "15", "0"})
-            << "raumTyp" << "7";
+            << "raumTyp"
+            << "7";
         QTest::newRow("room system -2")
             << 3 << "\t\t\t" + T::zeile({"3", "Bad", "0", "20", "20", "60", "1200", "7.5", "0", "15", "-2"})
-            << "raumSystem" << "0";
+            << "raumSystem"
+            << "0";
         QTest::newRow("room demand not a number")
             << 3 << "\t\t\t" + T::zeile({"3", "Bad", "0", "20", "20", "60", "viel", "7.5", "0", "15", "0"})
-            << "waermebedarf" << "0";
-        QTest::newRow("stage 5") << 0 << T::zeile({"0", "H", "", "2008-01-01", "", "", "", "5"}) << "stand" << "0";
-        QTest::newRow("stage 1") << 0 << T::zeile({"0", "H", "", "2008-01-01", "", "", "", "1"}) << "stand" << "1";
-        QTest::newRow("surface area huge") << 4 << T::flaechen({"0:0", "1e300", "1e300", "0", "0", "99999"})
-                                           << "flaeche" << "1000";
-        QTest::newRow("surface area negative") << 4 << T::flaechen({"0:0", "-3", "15", "0", "0", "1"}) << "flaeche"
-                                               << "0";
-        QTest::newRow("circuit 99") << 4 << T::flaechen({"0:0", "3", "15", "99", "0", "1"}) << "heizkreis" << "14";
-        QTest::newRow("circuit -5") << 4 << T::flaechen({"0:0", "3", "15", "-5", "0", "1"}) << "heizkreis" << "0";
-        QTest::newRow("register count huge") << 4 << T::flaechen({"0:0", "3", "15", "0", "0", "99999"})
-                                             << "register" << "1000";
-        QTest::newRow("flags missing") << 4 << T::flaechen({"", "3", "15", "0", "0", "1"}) << "register" << "1";
+            << "waermebedarf"
+            << "0";
+        QTest::newRow("stage 5") << 0 << T::zeile({"0", "H", "", "2008-01-01", "", "", "", "5"}) << "stand"
+                                 << "0";
+        QTest::newRow("stage 1") << 0 << T::zeile({"0", "H", "", "2008-01-01", "", "", "", "1"}) << "stand"
+                                 << "1";
+        QTest::newRow("surface area huge")
+            << 4 << T::flaechen({"0:0", "1e300", "1e300", "0", "0", "99999"}) << "flaeche"
+            << "1000";
+        QTest::newRow("surface area negative")
+            << 4 << T::flaechen({"0:0", "-3", "15", "0", "0", "1"}) << "flaeche"
+            << "0";
+        QTest::newRow("circuit 99") << 4 << T::flaechen({"0:0", "3", "15", "99", "0", "1"}) << "heizkreis"
+                                    << "14";
+        QTest::newRow("circuit -5") << 4 << T::flaechen({"0:0", "3", "15", "-5", "0", "1"}) << "heizkreis"
+                                    << "0";
+        QTest::newRow("register count huge")
+            << 4 << T::flaechen({"0:0", "3", "15", "0", "0", "99999"}) << "register"
+            << "1000";
+        QTest::newRow("flags missing") << 4 << T::flaechen({"", "3", "15", "0", "0", "1"}) << "register"
+                                       << "1";
     }
 
     void zahlenfelder()
@@ -605,8 +692,8 @@ private slots:
     {
         ProjektBaum baum;
         QCOMPARE(lade(baum, "# WH Version 1.6",
-                      {T::projekt(0), T::gebaeude(), T::etage("EG"), T::raum("Bad"), T::etage("OG", 0), T::sonstig(),
-                       T::material({"150010", "4"})})
+                      {T::projekt(0), T::gebaeude(), T::etage("EG"), T::raum("Bad"), T::etage("OG", 0),
+                       T::sonstig(), T::material({"150010", "4"})})
                      .art,
                  LadeErgebnis::Geladen);
         WHListItem* eg = baum.etagen().at(0);
@@ -616,10 +703,13 @@ private slots:
         QCOMPARE(baum.gebaeudeItem()->childCount(), 1);
         QVERIFY(!text.contains(QStringLiteral("EG")));
         QVERIFY(!text.contains(QStringLiteral("Bad")));
-        QVERIFY(text.contains(QStringLiteral("\t\t2\x01OG\x01") + QStringLiteral("0\x01") + QStringLiteral("0\n")));
-        QVERIFY(text.contains(QStringLiteral("\t1\x01") + QStringLiteral("45\x01") + QStringLiteral("1\x01")));
+        QVERIFY(text.contains(QStringLiteral("\t\t2\x01OG\x01") + QStringLiteral("0\x01") +
+                              QStringLiteral("0\n")));
+        QVERIFY(
+            text.contains(QStringLiteral("\t1\x01") + QStringLiteral("45\x01") + QStringLiteral("1\x01")));
         // The hidden material list of stage 0 is written all the same.
-        QVERIFY(text.endsWith(QStringLiteral("\t7\x01") + QStringLiteral("150010\x01") + QStringLiteral("4\n")));
+        QVERIFY(
+            text.endsWith(QStringLiteral("\t7\x01") + QStringLiteral("150010\x01") + QStringLiteral("4\n")));
     }
 
     void speichern()
@@ -687,7 +777,8 @@ private slots:
         baum.newProjekt();
         QString fehler;
         const bool ok = ProjektDatei::speichern(baum, pfad, fehler);
-        QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(ordner,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!ok);
         QCOMPARE(TestUmgebung::lies(pfad), QByteArray("alt\n"));
     }

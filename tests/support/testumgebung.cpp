@@ -2,6 +2,7 @@
 
 #include "app/pfade.h"
 #include "app/programm.h"
+#include "material/anwenderdaten.h"
 #include "material/artikelliste.h"
 
 #include <QDir>
@@ -46,6 +47,7 @@ void TestUmgebung::zuruecksetzen()
     Pfade::reset();
     Programm::reset();
     ArtikelListe::global().clear();
+    AnwenderDaten::global().clear();
 }
 
 bool TestUmgebung::ladeKatalog()

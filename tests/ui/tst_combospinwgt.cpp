@@ -52,15 +52,24 @@ private slots:
         QTest::addColumn<int>("anzahl");
         QTest::addColumn<QString>("erster");
         QTest::addColumn<QString>("letzter");
-        QTest::newRow("halbe Schritte bis zum Ende") << "1:20:0.5" << 39 << "1" << "20";
-        QTest::newRow("zwei Bereiche") << "1:20:1;25:100:5" << 36 << "1" << "100";
-        QTest::newRow("Zehntel aufsummiert") << "0.5:5:0.1;6:10:0.5" << 55 << "0.5" << "10";
-        QTest::newRow("ein Feld") << "10" << 1 << "10" << "10";
-        QTest::newRow("zwei Felder") << "1:5" << 0 << "" << "";
-        QTest::newRow("vier Felder") << "1:5:1:2" << 0 << "" << "";
-        QTest::newRow("leere Teile") << ";;7;" << 1 << "7" << "7";
-        QTest::newRow("Schritt null") << "1:5:0" << 0 << "" << "";
-        QTest::newRow("Kommentar") << "12 Fenster" << 1 << "12 Fenster" << "12 Fenster";
+        QTest::newRow("halbe Schritte bis zum Ende") << "1:20:0.5" << 39 << "1"
+                                                     << "20";
+        QTest::newRow("zwei Bereiche") << "1:20:1;25:100:5" << 36 << "1"
+                                       << "100";
+        QTest::newRow("Zehntel aufsummiert") << "0.5:5:0.1;6:10:0.5" << 55 << "0.5"
+                                             << "10";
+        QTest::newRow("ein Feld") << "10" << 1 << "10"
+                                  << "10";
+        QTest::newRow("zwei Felder") << "1:5" << 0 << ""
+                                     << "";
+        QTest::newRow("vier Felder") << "1:5:1:2" << 0 << ""
+                                     << "";
+        QTest::newRow("leere Teile") << ";;7;" << 1 << "7"
+                                     << "7";
+        QTest::newRow("Schritt null") << "1:5:0" << 0 << ""
+                                      << "";
+        QTest::newRow("Kommentar") << "12 Fenster" << 1 << "12 Fenster"
+                                   << "12 Fenster";
     }
     void listenWerte()
     {
@@ -113,8 +122,10 @@ private slots:
         QTest::addColumn<QString>("ergebnis");
         QTest::addColumn<bool>("aufFrei");
         QTest::addColumn<bool>("abFrei");
-        QTest::newRow("halb aufwärts gerundet") << "1.25" << 0.5 << 0.0 << 100.0 << true << "1.8" << true << true;
-        QTest::newRow("abwärts, halb aufwärts") << "1.25" << 0.5 << 0.0 << 100.0 << false << "0.8" << true << true;
+        QTest::newRow("halb aufwärts gerundet")
+            << "1.25" << 0.5 << 0.0 << 100.0 << true << "1.8" << true << true;
+        QTest::newRow("abwärts, halb aufwärts")
+            << "1.25" << 0.5 << 0.0 << 100.0 << false << "0.8" << true << true;
         QTest::newRow("an max geklemmt") << "99.7" << 1.0 << 0.0 << 100.0 << true << "100" << false << true;
         QTest::newRow("an min geklemmt") << "0.3" << 1.0 << 0.0 << 100.0 << false << "0" << true << false;
         QTest::newRow("ganze Schritte") << "3" << 1.0 << 0.0 << 100.0 << true << "4" << true << true;
@@ -211,14 +222,15 @@ private slots:
 
     void ueberMaxRotMarkiert()
     {
+        QList<QString> folge; // outlives the window, which reports once more when it closes
         Fenster f;
         f.csb->setMax(100);
         f.csb->emitOnEdit = false;
         QVERIFY(f.zeigen());
         f.csb->setFocus();
         QTest::keyClicks(f.edit(), QStringLiteral("250"));
-        QList<QString> folge;
-        connect(f.csb, &combospinWgt::wertChanged, f.csb, [&](double w) { folge << QStringLiteral("wert %1").arg(w); });
+        connect(f.csb, &combospinWgt::wertChanged, f.csb,
+                [&](double w) { folge << QStringLiteral("wert %1").arg(w); });
         connect(f.csb, &combospinWgt::focusLost, f.csb, [&] { folge << QStringLiteral("fokus"); });
         f.anderes->setFocus();
         QCOMPARE(folge, (QList<QString>{QStringLiteral("wert 250"), QStringLiteral("fokus")}));

@@ -1,4 +1,5 @@
 #include "app/pfade.h"
+#include "material/anwenderdaten.h"
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "model/projektdatei.h"
@@ -60,7 +61,8 @@ private slots:
     {
         TestUmgebung::isolieren();
         MessageBox::setNichtAnzeigen(true);
-        QVERIFY(TestUmgebung::schreibe(m_appl.filePath(QStringLiteral("data/artikel0608.txt")), "01.03.2024\n0\n"));
+        QVERIFY(TestUmgebung::schreibe(m_appl.filePath(QStringLiteral("data/artikel0608.txt")),
+                                       "01.03.2024\n0\n"));
         QVERIFY(QDir().mkpath(m_user.filePath(QStringLiteral("projekte"))));
     }
 
@@ -82,7 +84,8 @@ private slots:
         QVERIFY(boxen().isEmpty());
         QVERIFY(!w.windowIcon().isNull());
         const QIcon speichern = w.findChild<QAction*>(QStringLiteral("fileSaveAction"))->icon();
-        QVERIFY(speichern.pixmap(24, QIcon::Normal).toImage() != speichern.pixmap(24, QIcon::Disabled).toImage());
+        QVERIFY(speichern.pixmap(24, QIcon::Normal).toImage() !=
+                speichern.pixmap(24, QIcon::Disabled).toImage());
     }
 
     void katalogFehlt()
@@ -93,14 +96,40 @@ private slots:
         QCOMPARE(boxen().size(), 1);
         QCOMPARE(boxen().at(0).art, MessageBox::Kritisch);
         QCOMPARE(boxen().at(0).titel, QStringLiteral("Fehler"));
-        QCOMPARE(boxen().at(0).text, QStringLiteral("Datei ") + m_user.path() +
-                                         QStringLiteral("/nichts/data/artikel0608.txt konnte nicht geöffnet werden!"));
+        QCOMPARE(boxen().at(0).text,
+                 QStringLiteral("Datei ") + m_user.path() +
+                     QStringLiteral("/nichts/data/artikel0608.txt konnte nicht geöffnet werden!"));
+    }
+
+    void anwenderDatenNachDemKatalog_data()
+    {
+        QTest::addColumn<bool>("katalog");
+        QTest::newRow("Katalog gelesen") << true;
+        QTest::newRow("Katalog fehlt") << false;
+    }
+
+    // The user data are read only after the catalogue could be read.
+    void anwenderDatenNachDemKatalog()
+    {
+        QFETCH(bool, katalog);
+        QVERIFY(TestUmgebung::schreibe(m_user.filePath(QStringLiteral("data/anwender.txt")),
+                                       "Heizungsbau Krause\nMeisterbetrieb\n"));
+        AnwenderDaten::global().clear();
+        if (!katalog)
+            Pfade::setApplDir(m_user.path() + QStringLiteral("/nichts/"));
+        WHApplWindow w;
+        QCOMPARE(w.startFailed(), !katalog);
+        QCOMPARE(AnwenderDaten::global().anwender1,
+                 katalog ? QStringLiteral("Heizungsbau Krause") : QString());
+        AnwenderDaten::global().clear();
+        QFile::remove(m_user.filePath(QStringLiteral("data/anwender.txt")));
     }
 
     void startOhneKatalogEndetMit20()
     {
-        QVERIFY(TestUmgebung::schreibe(TestUmgebung::systemConfigDir() + QStringLiteral("/Belvoro/wh.conf"),
-                                       "[Einstellungen]\nApplDir=" + m_user.path().toLocal8Bit() + "/nichts\n"));
+        QVERIFY(
+            TestUmgebung::schreibe(TestUmgebung::systemConfigDir() + QStringLiteral("/Belvoro/wh.conf"),
+                                   "[Einstellungen]\nApplDir=" + m_user.path().toLocal8Bit() + "/nichts\n"));
         QTranslator uebersetzer;
         const auto fenster = ProgrammStart::starte({QStringLiteral("wandheizung")}, uebersetzer);
         QVERIFY(!fenster);
@@ -135,9 +164,12 @@ private slots:
     {
         QTest::addColumn<QString>("gewaehlt");
         QTest::addColumn<QString>("gespeichert");
-        QTest::newRow("ohne Endung") << "haus" << "haus.bwh";
-        QTest::newRow("mit Endung") << "haus2.bwh" << "haus2.bwh";
-        QTest::newRow("andere Endung") << "haus3.txt" << "haus3.txt.bwh";
+        QTest::newRow("ohne Endung") << "haus"
+                                     << "haus.bwh";
+        QTest::newRow("mit Endung") << "haus2.bwh"
+                                    << "haus2.bwh";
+        QTest::newRow("andere Endung") << "haus3.txt"
+                                       << "haus3.txt.bwh";
     }
 
     void speichernOhneName()
@@ -149,11 +181,13 @@ private slots:
         DateiDialog::setNextAnswer(datei(gewaehlt));
         w.save();
         QCOMPARE(DateiDialog::gefragt().size(), 1);
-        QVERIFY(DateiDialog::gefragt().at(0).endsWith(m_user.path() + QStringLiteral("/projekte|WH Projekt (*.bwh)")));
+        QVERIFY(DateiDialog::gefragt().at(0).endsWith(m_user.path() +
+                                                      QStringLiteral("/projekte|WH Projekt (*.bwh)")));
         QVERIFY(QFile::exists(datei(gespeichert)));
         QCOMPARE(w.projectFile(), datei(gespeichert));
         QCOMPARE(w.windowTitle(), QStringLiteral("Wandheizung: ") + gespeichert);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Projekt %1 gespeichert").arg(datei(gespeichert)));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("Projekt %1 gespeichert").arg(datei(gespeichert)));
         QVERIFY(!w.mainWidget()->isChanged());
         QFile::remove(datei(gespeichert));
     }
@@ -179,8 +213,9 @@ private slots:
         w.saveAs();
         QCOMPARE(boxen().size(), 1);
         QCOMPARE(boxen().at(0).titel, QStringLiteral("Speichern"));
-        QCOMPARE(boxen().at(0).text,
-                 QStringLiteral("Datei <b>%1</b> existiert bereits.<br>Soll es überschrieben werden?").arg(name));
+        QCOMPARE(
+            boxen().at(0).text,
+            QStringLiteral("Datei <b>%1</b> existiert bereits.<br>Soll es überschrieben werden?").arg(name));
         QCOMPARE(boxen().at(0).knoepfe, QStringList({"Ok", "Abbruch"}));
         QCOMPARE(TestUmgebung::lies(name) != "alter Inhalt", ueberschrieben);
         QCOMPARE(w.mainWidget()->isChanged(), !ueberschrieben);
@@ -207,7 +242,8 @@ private slots:
         const QString name = m_user.path() + QStringLiteral("/fehlt/x.bwh");
         DateiDialog::setNextAnswer(name);
         w.save();
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Fehler beim Speichern des Projekts %1").arg(name));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("Fehler beim Speichern des Projekts %1").arg(name));
         QCOMPARE(boxen().constLast().art, MessageBox::Kritisch);
         QCOMPARE(boxen().constLast().titel, QStringLiteral("Fehler"));
         QVERIFY(w.mainWidget()->isChanged());
@@ -294,7 +330,9 @@ private slots:
         WHApplWindow w;
         w.ladeDatei(name);
         // An edit still on the page counts as a change when the window closes.
-        w.mainWidget()->findChild<QLineEdit*>(QStringLiteral("LEProjektName"))->setText(QStringLiteral("Ende 2"));
+        w.mainWidget()
+            ->findChild<QLineEdit*>(QStringLiteral("LEProjektName"))
+            ->setText(QStringLiteral("Ende 2"));
         MessageBox::leeren();
         MessageBox::setNextAnswer(antwort);
         QCOMPARE(w.close(), geschlossen);
@@ -368,13 +406,20 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Bestellformular") << "stdtBestellung" << "&Bestellformular";
-        QTest::newRow("Artikelstamm") << "stdtArtikelStamm" << "Artikelsta&mm";
-        QTest::newRow("Anwender") << "stdtAnwender" << "&Anwender Angaben";
-        QTest::newRow("Hilfe") << "helpContentsAction" << "&Inhalt";
-        QTest::newRow("Projekteingaben") << "actionProjekteingaben" << "Projekteingaben";
-        QTest::newRow("Kosten") << "actionKosten" << "Kostenvoranschlag";
-        QTest::newRow("Drucken") << "filePrintAction" << "&Drucken";
+        QTest::newRow("Bestellformular") << "stdtBestellung"
+                                         << "&Bestellformular";
+        QTest::newRow("Artikelstamm") << "stdtArtikelStamm"
+                                      << "Artikelsta&mm";
+        QTest::newRow("Anwender") << "stdtAnwender"
+                                  << "&Anwender Angaben";
+        QTest::newRow("Hilfe") << "helpContentsAction"
+                               << "&Inhalt";
+        QTest::newRow("Projekteingaben") << "actionProjekteingaben"
+                                         << "Projekteingaben";
+        QTest::newRow("Kosten") << "actionKosten"
+                                << "Kostenvoranschlag";
+        QTest::newRow("Drucken") << "filePrintAction"
+                                 << "&Drucken";
     }
 
     void spaeterEintraegeGesperrt()

@@ -24,19 +24,34 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("ergebnis");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("zu gross") << 20.0 << 90.0 << 1 << "95" << "90.0"
-                                  << "Eigabe Wert für <Temperatur>\nmuss <= als 90 sein.\nWert wurde angepasst.";
-        QTest::newRow("leer unter bottom") << 20.0 << 90.0 << 1 << "" << "20.0"
-                                           << "Eigabe Wert für <Temperatur>\nmuss >= als 20 sein.\nWert wurde angepasst.";
-        QTest::newRow("zu klein") << 16.0 << 1000.0 << 5 << "5" << "16.00000"
-                                  << "Eigabe Wert für <Temperatur>\nmuss >= als 16 sein.\nWert wurde angepasst.";
-        QTest::newRow("leer bei bottom 0") << 0.0 << 90.0 << 1 << "" << "0.0" << "";
-        QTest::newRow("gültig") << 0.0 << 90.0 << 1 << "45.5" << "45.5" << "";
-        QTest::newRow("Komma") << 0.0 << 90.0 << 1 << "45,5" << "45.5" << "";
-        QTest::newRow("zu viele Stellen")
-            << 0.0 << 90.0 << 1 << "12.26" << "12.3"
-            << "Eingabe Wert für <Temperatur>\nkann maximal 1 Nachkommastelle(n) haben.\nWert wurde angepasst.";
-        QTest::newRow("keine Zahl") << 0.0 << 90.0 << 1 << "abc" << "0.0" << "";
+        QTest::newRow("zu gross")
+            << 20.0 << 90.0 << 1 << "95"
+            << "90.0"
+            << "Eigabe Wert für <Temperatur>\nmuss <= als 90 sein.\nWert wurde angepasst.";
+        QTest::newRow("leer unter bottom")
+            << 20.0 << 90.0 << 1 << ""
+            << "20.0"
+            << "Eigabe Wert für <Temperatur>\nmuss >= als 20 sein.\nWert wurde angepasst.";
+        QTest::newRow("zu klein")
+            << 16.0 << 1000.0 << 5 << "5"
+            << "16.00000"
+            << "Eigabe Wert für <Temperatur>\nmuss >= als 16 sein.\nWert wurde angepasst.";
+        QTest::newRow("leer bei bottom 0") << 0.0 << 90.0 << 1 << ""
+                                           << "0.0"
+                                           << "";
+        QTest::newRow("gültig") << 0.0 << 90.0 << 1 << "45.5"
+                                << "45.5"
+                                << "";
+        QTest::newRow("Komma") << 0.0 << 90.0 << 1 << "45,5"
+                               << "45.5"
+                               << "";
+        QTest::newRow("zu viele Stellen") << 0.0 << 90.0 << 1 << "12.26"
+                                          << "12.3"
+                                          << "Eingabe Wert für <Temperatur>\nkann maximal 1 "
+                                             "Nachkommastelle(n) haben.\nWert wurde angepasst.";
+        QTest::newRow("keine Zahl") << 0.0 << 90.0 << 1 << "abc"
+                                    << "0.0"
+                                    << "";
     }
     void korrektur()
     {

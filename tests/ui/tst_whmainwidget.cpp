@@ -103,7 +103,8 @@ private slots:
         feld<QLineEdit>(w, "LEProjektName")->setText(QStringLiteral("Neubau Meier"));
         w.waehle(w.baum().gebaeudeItem());
         QCOMPARE(w.baum().projekt()->name, QStringLiteral("Neubau Meier"));
-        QCOMPARE(w.model()->data(w.model()->indexOf(w.baum().root())).toString(), QStringLiteral("Neubau Meier"));
+        QCOMPARE(w.model()->data(w.model()->indexOf(w.baum().root())).toString(),
+                 QStringLiteral("Neubau Meier"));
         QVERIFY(w.isChanged());
         QCOMPARE(w.aktuelleSeite(), w.seite(WHBaseData::TypGebaeude));
         QVERIFY(feld<QPushButton>(w, "PBZurueck")->isEnabled());
@@ -131,7 +132,8 @@ private slots:
             weg.append(w.currentItem()->text());
             w.weiter();
         }
-        QCOMPARE(weg, QStringList({"Projekt", "Gebäude", "Etage 1", "Raum 1", "Sonstige Kosten", "Sonstige Kosten"}));
+        QCOMPARE(weg, QStringList(
+                          {"Projekt", "Gebäude", "Etage 1", "Raum 1", "Sonstige Kosten", "Sonstige Kosten"}));
         QVERIFY(!feld<QPushButton>(w, "PBWeiter")->isEnabled());
         w.zurueck();
         QCOMPARE(w.currentItem()->text(), QStringLiteral("Raum 1"));
@@ -201,9 +203,10 @@ private slots:
 
         const QStringList texte = fragen(MessageBox::Frage);
         QCOMPARE(texte.size(), anzahlFragen);
-        QCOMPARE(texte.first(), QStringLiteral("Sie haben das System WH für die <b>Gebäude</b> geändert.\n"
-                                               "Wollen Sie das System für das Raum <b>Raum 1</b> (<b>Etage 1</b>) "
-                                               "auch ändern?"));
+        QCOMPARE(texte.first(),
+                 QStringLiteral("Sie haben das System WH für die <b>Gebäude</b> geändert.\n"
+                                "Wollen Sie das System für das Raum <b>Raum 1</b> (<b>Etage 1</b>) "
+                                "auch ändern?"));
         QCOMPARE(MessageBox::gezeigt().first().titel, QStringLiteral("Abfrage"));
         QCOMPARE(etage->record()->system(), 2);
         QList<int> ist;
@@ -247,8 +250,9 @@ private slots:
         // The room that already has the system is not asked about.
         const QStringList texte = fragen(MessageBox::Frage);
         QCOMPARE(texte.size(), 2);
-        QCOMPARE(texte.at(1), QStringLiteral("Sie haben das System WH für Etage: <b>Etage 1</b> geändert.\n"
-                                             "Wollen Sie das System für das Raum <b>Raum 3</b> auch ändern?"));
+        QCOMPARE(texte.at(1),
+                 QStringLiteral("Sie haben das System WH für Etage: <b>Etage 1</b> geändert.\n"
+                                "Wollen Sie das System für das Raum <b>Raum 3</b> auch ändern?"));
         QList<int> ist;
         for (WHListItem* raum : w.baum().raeume(etage))
             ist.append(raum->record()->system());
@@ -263,9 +267,10 @@ private slots:
         w.waehle(w.baum().gebaeudeItem());
         w.weiter();
         // The check fails: the message, and the walk stops on the building.
-        QCOMPARE(fragen(MessageBox::Kritisch),
-                 QStringList{QStringLiteral("Mittlere Vorlauftemperatur für Trockensysteme\ndarf nicht grösser "
-                                            "50°C sein!")});
+        QCOMPARE(
+            fragen(MessageBox::Kritisch),
+            QStringList{QStringLiteral("Mittlere Vorlauftemperatur für Trockensysteme\ndarf nicht grösser "
+                                       "50°C sein!")});
         QCOMPARE(w.currentItem(), w.baum().gebaeudeItem());
         // Leaving by the navigator shows it too, takes the values over and still moves on.
         MessageBox::leeren();
@@ -286,12 +291,32 @@ private slots:
         MessageBox::setNextAnswer(1); // "Nein": room 4 stays
         feld<QSpinBox>(w, "SBAnzahlRaeume")->setValue(3);
         w.weiter();
-        QCOMPARE(fragen(MessageBox::Warnung),
-                 QStringList{QStringLiteral("Sie haben die Daten für das Raum: Raum 4 geändert.\nWollen Sie das "
-                                            "Raum wirklich löschen?")});
+        QCOMPARE(
+            fragen(MessageBox::Warnung),
+            QStringList{QStringLiteral("Sie haben die Daten für das Raum: Raum 4 geändert.\nWollen Sie das "
+                                       "Raum wirklich löschen?")});
         QCOMPARE(w.baum().raeume(etage).size(), 4);
         QCOMPARE(etage->record()->anzahl(), 4);
         QCOMPARE(feld<QSpinBox>(w, "SBAnzahlRaeume")->value(), 4);
+    }
+
+    // Lowering the count and then clicking a floor that the lowering removes must not leave
+    // the navigator on a deleted item.
+    void zielEntfaelltBeimUebernehmen()
+    {
+        WHMainWidget w;
+        w.waehle(w.baum().gebaeudeItem());
+        w.neu();
+        w.neu();
+        WHListItem* zweite = w.baum().etagen().at(1);
+        feld<QSpinBox>(w, "SBAnzahlEtagen")->setValue(1);
+        w.navigator()->setCurrentIndex(w.model()->indexOf(zweite));
+        QCOMPARE(w.baum().etagen().size(), 1);
+        QVERIFY(w.currentItem());
+        QCOMPARE(w.model()->indexOf(w.currentItem()), w.navigator()->currentIndex());
+        QCOMPARE(w.aktuelleSeite(), w.seite(w.currentItem()->type()));
+        w.weiter();
+        QVERIFY(w.currentItem());
     }
 
     void kopierenUndEinfuegen()
@@ -390,23 +415,27 @@ private slots:
 
     void kontextMenue_data()
     {
-        QTest::addColumn<int>("aktuell");   // 0 project, 1 building, 2 floor, 3 room, 4 other costs
-        QTest::addColumn<int>("ablage");    // clipboard: -1 none, 2 floor, 3 room
+        QTest::addColumn<int>("aktuell"); // 0 project, 1 building, 2 floor, 3 room, 4 other costs
+        QTest::addColumn<int>("ablage");  // clipboard: -1 none, 2 floor, 3 room
         QTest::addColumn<QStringList>("eintraege");
         QTest::newRow("Projekt") << 0 << -1 << QStringList();
         QTest::newRow("Sonstige Kosten") << 4 << 3 << QStringList();
         QTest::newRow("Gebäude") << 1 << -1 << QStringList{"Neue Etage"};
-        QTest::newRow("Gebäude, Etage in der Ablage") << 1 << 2 << QStringList{"Neue Etage", "Etage Einfügen"};
+        QTest::newRow("Gebäude, Etage in der Ablage")
+            << 1 << 2 << QStringList{"Neue Etage", "Etage Einfügen"};
         QTest::newRow("Gebäude, Raum in der Ablage") << 1 << 3 << QStringList{"Neue Etage"};
-        QTest::newRow("Etage") << 2 << -1 << QStringList{"Neuer Raum", "Etage kopieren", "Etage ausschneiden"};
+        QTest::newRow("Etage") << 2 << -1
+                               << QStringList{"Neuer Raum", "Etage kopieren", "Etage ausschneiden"};
         QTest::newRow("Etage, Etage in der Ablage")
             << 2 << 2 << QStringList{"Neuer Raum", "Etage kopieren", "Etage Einfügen", "Etage ausschneiden"};
         QTest::newRow("Etage, Raum in der Ablage")
             << 2 << 3 << QStringList{"Neuer Raum", "Etage kopieren", "Raum Einfügen", "Etage ausschneiden"};
         QTest::newRow("Raum") << 3 << -1 << QStringList{"Raum kopieren", "Raum ausschneiden"};
-        QTest::newRow("Raum, Etage in der Ablage") << 3 << 2 << QStringList{"Raum kopieren", "Raum ausschneiden"};
+        QTest::newRow("Raum, Etage in der Ablage")
+            << 3 << 2 << QStringList{"Raum kopieren", "Raum ausschneiden"};
         QTest::newRow("Raum, Raum in der Ablage")
-            << 3 << 3 << QStringList{"Raum kopieren", "Raum Data Einfügen", "Raum Einfügen", "Raum ausschneiden"};
+            << 3 << 3
+            << QStringList{"Raum kopieren", "Raum Data Einfügen", "Raum Einfügen", "Raum ausschneiden"};
     }
 
     void kontextMenue()

@@ -1,0 +1,111 @@
+#include "app/textcodec.h"
+#include "faildevice.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Every file of the program is Windows-1252, whatever the desktop's locale.
+class TestTextCodec : public QObject
+{
+    Q_OBJECT
+
+    static bool schreibe(const QString& pfad, const QByteArray& bytes)
+    {
+        QFile f(pfad);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+
+private slots:
+    void umlauteUndEuro()
+    {
+        const QString text = QStringLiteral("Küche € Straße m² Öl Äpfel Übung ß");
+        const QByteArray bytes = TextCodec::encode(text);
+        QCOMPARE(bytes, QByteArray("K\xfc"
+                                   "che \x80 Stra\xdf"
+                                   "e m\xb2 \xd6l \xc4pfel \xdc"
+                                   "bung \xdf"));
+        QCOMPARE(TextCodec::decode(bytes), text);
+    }
+
+    void alleBytesLesbar()
+    {
+        QByteArray bytes;
+        for (int i = 0; i < 256; ++i)
+            bytes.append(static_cast<char>(i));
+        const QString text = TextCodec::decode(bytes);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(text.at(0x80), QChar(0x20AC));
+    }
+
+    void nichtDarstellbareZeichen()
+    {
+        // A character the code page lacks becomes one byte, so the line structure survives.
+        const QByteArray bytes = TextCodec::encode(QStringLiteral("a\u4e2d\nb"));
+        QCOMPARE(bytes.size(), 4);
+        QCOMPARE(bytes.at(2), '\n');
+    }
+
+    void zeilen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("leer") << "" << QStringList();
+        QTest::newRow("ohne Zeilenende") << "a\nb" << QStringList{"a", "b"};
+        QTest::newRow("mit Zeilenende") << "a\nb\n" << QStringList{"a", "b"};
+        QTest::newRow("Leerzeile bleibt") << "a\n\nb\n" << QStringList{"a", "", "b"};
+        QTest::newRow("letzte leere Zeile") << "a\n\n" << QStringList{"a", ""};
+        QTest::newRow("CR bleibt") << "a\r\nb\r\n" << QStringList{"a\r", "b\r"};
+    }
+    void zeilen()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, zeilen);
+        QCOMPARE(TextCodec::lines(text), zeilen);
+    }
+
+    void dateiRundreise()
+    {
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("x.txt"));
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(TextCodec::write(f, QStringLiteral("Küche € Straße m²\n")));
+        f.close();
+        QCOMPARE(f.size(), qint64(18));
+        QString text;
+        QVERIFY(TextCodec::readFile(pfad, text));
+        QCOMPARE(text, QStringLiteral("Küche € Straße m²\n"));
+        QVERIFY(!TextCodec::readFile(dir.filePath(QStringLiteral("fehlt.txt")), text));
+    }
+
+    void begrenztesLesen()
+    {
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("x.txt"));
+        QVERIFY(schreibe(pfad, QByteArray(3 * 1024 * 1024 + 5, 'a')));
+        QString text;
+        bool abgeschnitten = false;
+        QVERIFY(TextCodec::readFile(pfad, text, 1024 * 1024 + 3, &abgeschnitten));
+        QCOMPARE(text.size(), 1024 * 1024 + 3);
+        QVERIFY(abgeschnitten);
+        QVERIFY(TextCodec::readFile(pfad, text, 3 * 1024 * 1024 + 5, &abgeschnitten));
+        QCOMPARE(text.size(), 3 * 1024 * 1024 + 5);
+        QVERIFY(!abgeschnitten);
+        // An endless device is read only up to the bound.
+        QVERIFY(TextCodec::readFile(QStringLiteral("/dev/zero"), text, 1000, &abgeschnitten));
+        QCOMPARE(text.size(), 1000);
+        QVERIFY(abgeschnitten);
+        QVERIFY(!TextCodec::readFile(dir.filePath(QStringLiteral("fehlt")), text, 10));
+    }
+
+    void schreibfehler()
+    {
+        FailDevice dev(3);
+        QVERIFY(dev.open(QIODevice::WriteOnly));
+        QVERIFY(!TextCodec::write(dev, QStringLiteral("mehr als drei Bytes")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextCodec)
+#include "tst_textcodec.moc"

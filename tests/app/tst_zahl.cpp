@@ -1,0 +1,118 @@
+#include "app/zahl.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+// The program's two number forms and the locale-free reading of numbers.
+class TestZahl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void kurz_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ganz") << 45.0 << "45";
+        QTest::newRow("halb") << 0.5 << "0.5";
+        QTest::newRow("sechs Stellen") << 1.0 / 3.0 << "0.333333";
+        QTest::newRow("float 0.1") << double(0.1f) << "0.1";
+        QTest::newRow("float 7.4") << double(7.4f) << "7.4";
+        QTest::newRow("groß") << 1234567.0 << "1.23457e+06";
+        QTest::newRow("negativ") << -100.5 << "-100.5";
+        QTest::newRow("klein") << 0.0001 << "0.0001";
+    }
+    void kurz()
+    {
+        QFETCH(double, x);
+        QFETCH(QString, text);
+        QCOMPARE(Zahl::kurz(x), text);
+    }
+
+    void fest()
+    {
+        QCOMPARE(Zahl::fest(20.0, 1), QStringLiteral("20.0"));
+        QCOMPARE(Zahl::fest(1234.5, 2), QStringLiteral("1234.50"));
+        QCOMPARE(Zahl::fest(0.19 * 100, 0), QStringLiteral("19"));
+        QCOMPARE(Zahl::fest(-0.004, 2), QStringLiteral("-0.00"));
+    }
+
+    void lesen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("wert");
+        QTest::newRow("Punkt") << "2.5" << 2.5;
+        QTest::newRow("Leerzeichen") << " 2.5 " << 2.5;
+        QTest::newRow("Komma ist keine Zahl") << "2,5" << 0.0;
+        QTest::newRow("leer") << "" << 0.0;
+        QTest::newRow("Text") << "abc" << 0.0;
+        QTest::newRow("nan") << "nan" << 0.0;
+        QTest::newRow("inf") << "inf" << 0.0;
+        QTest::newRow("zu groß") << "1e400" << 0.0;
+        QTest::newRow("Exponent") << "1.5e3" << 1500.0;
+        QTest::newRow("Tausender") << "1,000" << 0.0;
+    }
+    void lesen()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, wert);
+        QCOMPARE(Zahl::toDouble(text), wert);
+        QCOMPARE(Zahl::toFloat(text), static_cast<float>(wert));
+    }
+
+    void floatBereich()
+    {
+        // A value a double holds but a float does not reads as 0, not as infinity.
+        QCOMPARE(Zahl::toFloat(QStringLiteral("1e39")), 0.0f);
+        QVERIFY(std::isfinite(Zahl::toFloat(QStringLiteral("-3.4e38"))));
+    }
+
+    void ganzzahlen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("wert");
+        QTest::newRow("Zahl") << "150010" << 150010;
+        QTest::newRow("negativ") << "-3" << -3;
+        QTest::newRow("mit Leerzeichen") << " 7 " << 7;
+        QTest::newRow("Dezimal") << "1.0" << 0;
+        QTest::newRow("Rest") << "12abc" << 0;
+        QTest::newRow("zu groß") << "99999999999" << 0;
+    }
+    void ganzzahlen()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, wert);
+        QCOMPARE(Zahl::toInt(text), wert);
+    }
+
+    void ganz_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("n");
+        QTest::newRow("abgeschnitten") << 2.9 << 2;
+        QTest::newRow("negativ zur Null") << -2.7 << -2;
+        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0;
+        QTest::newRow("unendlich") << std::numeric_limits<double>::infinity()
+                                   << std::numeric_limits<int>::max();
+        QTest::newRow("sehr groß") << 1e20 << std::numeric_limits<int>::max();
+        QTest::newRow("sehr klein") << -1e20 << std::numeric_limits<int>::min();
+    }
+    void ganz()
+    {
+        QFETCH(double, x);
+        QFETCH(int, n);
+        QCOMPARE(Zahl::ganz(x), n);
+    }
+
+    void artikelNummer()
+    {
+        QCOMPARE(Zahl::artikelNummer(12345), QStringLiteral("012345"));
+        QCOMPARE(Zahl::artikelNummer(150010), QStringLiteral("150010"));
+        QCOMPARE(Zahl::artikelNummer(7), QStringLiteral("07"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZahl)
+#include "tst_zahl.moc"
