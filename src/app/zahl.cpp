@@ -7,6 +7,11 @@ QString Zahl::kurz(double x)
     return QStringLiteral("%1").arg(x, 0, 'g', -1);
 }
 
+QString Zahl::kurz(double x, int stellen)
+{
+    return QStringLiteral("%1").arg(x, 0, 'g', stellen);
+}
+
 QString Zahl::fest(double x, int decimals)
 {
     return QStringLiteral("%1").arg(x, 0, 'f', decimals);

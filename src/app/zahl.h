@@ -9,6 +9,8 @@ class Zahl
 public:
     // Short form: six significant digits without trailing zeros (1.5, 20, 0.333333, 1.23457e+06).
     static QString kurz(double x);
+    // The same general form with fewer significant digits (3 gives 0.833 for 2.5 / 3).
+    static QString kurz(double x, int stellen);
     // Fixed form with the given number of decimals (20 with 1 decimal gives 20.0).
     static QString fest(double x, int decimals);
 

@@ -5,6 +5,7 @@
 #include "cli/katalogbefehl.h"
 #include "cli/konvertbefehl.h"
 #include "cli/materialbefehl.h"
+#include "cli/pruefbefehl.h"
 #include "cli/zeigebefehl.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,7 @@ const Befehl befehle[] = {
     {"convert", &KonvertBefehl::benutzung, &KonvertBefehl::ausfuehren},
     {"show", &ZeigeBefehl::benutzung, &ZeigeBefehl::ausfuehren},
     {"catalogue", &KatalogBefehl::benutzung, &KatalogBefehl::ausfuehren},
+    {"check", &PruefBefehl::benutzung, &PruefBefehl::ausfuehren},
     {"material", &MaterialBefehl::benutzung, &MaterialBefehl::ausfuehren},
     {"report", &BerichtBefehl::benutzung, &BerichtBefehl::ausfuehren},
 };

@@ -1,6 +1,8 @@
 #include "ui/flaechenmodelitemdelegate.h"
 
 #include "app/kataloge.h"
+#include "app/zahl.h"
+#include "design/flaechentabelle.h"
 #include "ui/combospinwgt.h"
 
 #include <QSpinBox>
@@ -10,41 +12,34 @@ FlaechenModelItemDelegate::FlaechenModelItemDelegate(QObject* parent) : QItemDel
 QWidget* FlaechenModelItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                                  const QModelIndex& index) const
 {
-    switch (index.column()) {
-    case 0: {
+    const FlaechenTabelle::Editor art = FlaechenTabelle::editor(index.column());
+    if (art.art == FlaechenTabelle::Editor::Zahleneingabe) {
         auto* e = new combospinWgt(parent);
-        e->setComboWerte(QStringLiteral("0.5:5:0.1;6:10:0.5"));
-        e->setSpinStep(0.05);
-        e->setMin(0.0);
-        e->setMax(20.0);
-        e->setMaxDecimals(3);
+        e->setComboWerte(art.stufen);
+        e->setSpinStep(art.schritt);
+        e->setMin(art.minimum);
+        e->setMax(art.maximum);
+        e->setMaxDecimals(art.dezimalen);
         e->emitOnEdit = false;
-        connect(e, &combospinWgt::wertChanged, this, &FlaechenModelItemDelegate::valueChanged);
+        // The area reaches the model with every value the input reports (sums and circuits
+        // follow at once); the distance when the input is left.
+        if (index.column() == FlaechenTabelle::SpalteFlaeche)
+            connect(e, &combospinWgt::wertChanged, this, &FlaechenModelItemDelegate::valueChanged);
         connect(e, &combospinWgt::focusLost, this, &FlaechenModelItemDelegate::csbLostFocus);
         return e;
     }
-    case 3: {
-        auto* e = new combospinWgt(parent);
-        e->setComboWerte(QStringLiteral("1:20:1"));
-        e->setSpinStep(0.5);
-        e->setMin(0.0);
-        e->setMax(100.0);
-        e->setMaxDecimals(1);
-        e->emitOnEdit = false;
-        connect(e, &combospinWgt::focusLost, this, &FlaechenModelItemDelegate::csbLostFocus);
-        return e;
-    }
-    case 1:
-    case 5: {
+    if (art.art == FlaechenTabelle::Editor::Zaehler) {
         auto* e = new QSpinBox(parent);
+        int maximum = Zahl::ganz(art.maximum);
         // Circuits beyond the 15th do not exist: every per-circuit table of a room has 15 places.
-        e->setRange(1, index.column() == 1 ? 10 : Kataloge::maxHeizkreise);
+        if (index.column() == FlaechenTabelle::SpalteHeizkreis)
+            maximum = std::min(maximum, Kataloge::maxHeizkreise);
+        e->setRange(Zahl::ganz(art.minimum), maximum);
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         connect(e, qOverload<int>(&QSpinBox::valueChanged), this, &FlaechenModelItemDelegate::valueChanged);
         return e;
     }
-    default:
-        return nullptr;
-    }
+    return nullptr;
 }
 
 void FlaechenModelItemDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

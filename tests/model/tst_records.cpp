@@ -105,12 +105,6 @@ private slots:
         QCOMPARE(basis.type, 8);
         QCOMPARE(basis.system(), -1);
         QCOMPARE(basis.anzahl(), 0);
-        QVERIFY(!basis.hasData());
-        QCOMPARE(GebaeudeData().name, QStringLiteral("Gebäude"));
-        QCOMPARE(GebaeudeData().gebaeudeAlter, 2);
-        QCOMPARE(GebaeudeData().vorlauftemperatur, 45.0f);
-        QCOMPARE(SonstigData().montageFaktor, 0.5f);
-        QCOMPARE(ProjektData().datum, QDate::currentDate());
     }
 
     void hasData()
@@ -252,23 +246,6 @@ private slots:
             f.removeLast();
             QVERIFY(!record(typ)->fromString(f.join(S), "1.6"));
         }
-    }
-
-    void wbZeilen()
-    {
-        ProjektData p;
-        QVERIFY(!p.fromStringWB(T::zeile({"1", "x"})));
-        QVERIFY(p.fromStringWB(T::zeile({"1", "x", "Haus Lind"})));
-        QCOMPARE(p.name, QStringLiteral("Haus Lind"));
-        EtageData e(nullptr);
-        QVERIFY(!e.fromStringWB(T::zeile({"2", "x"})));
-        QVERIFY(e.fromStringWB(T::zeile({"2", "x", "Keller"})));
-        QCOMPARE(e.name, QStringLiteral("Keller"));
-        RaumData r(&e);
-        QVERIFY(!r.fromStringWB(T::zeile({"3", "x", "Bad"})));
-        QVERIFY(r.fromStringWB(T::zeile({"3", "x", "Bad", ""})));
-        QCOMPARE(r.name, QStringLiteral("Bad"));
-        QCOMPARE(r.raumTemperatur, 0.0f);
     }
 
     // The surface line of a room and its composition line, with the rules of each version.
@@ -440,12 +417,6 @@ private slots:
         QList<Heizflaeche> b = flaechen;
         Heizkreise::bildeHeizkreiseGespeichert(b, 0);
         QCOMPARE(::kreise(b), gespeichert);
-    }
-
-    void bereinigt()
-    {
-        QCOMPARE(WHBaseData::bereinigt("Kü" + QString(S) + "che\n\r" + QChar(0x02) + "!"),
-                 QStringLiteral("Küche!"));
     }
 };
 

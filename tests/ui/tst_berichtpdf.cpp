@@ -56,8 +56,11 @@ void TestBerichtPdf::drucke(const QString& html, const QString& name, int orient
     QFont font = doc.defaultFont();
     font.setPointSize(schrift > 0 ? schrift : 10);
     doc.setDefaultFont(font);
-    // Relative images (the spacing image) resolve in the templates' folder.
+    // Relative images (the spacing image) resolve in the templates' folder. Printing lays out
+    // a copy of the document, which resolves them by the document's own address.
     doc.setBaseUrl(QUrl::fromLocalFile(Pfade::vorlagenDir()));
+    doc.setMetaInformation(QTextDocument::DocumentUrl,
+                           QUrl::fromLocalFile(Pfade::vorlagenDir() + QStringLiteral("ausdruck.html")).toString());
     doc.setHtml(html);
 
     QStringList ziele{m_pdf.filePath(name + QStringLiteral(".pdf"))};
@@ -71,7 +74,7 @@ void TestBerichtPdf::drucke(const QString& html, const QString& name, int orient
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(orientierung == BerichtErgebnis::quer ? QPageLayout::Landscape
                                                                          : QPageLayout::Portrait);
-        printer.setPageMargins(QMarginsF(18, 15, 15, 15), QPageLayout::Millimeter);
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         doc.print(&printer);
         QVERIFY2(QFileInfo(ziel).size() > 1000, qPrintable(ziel));
     }
