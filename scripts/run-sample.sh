@@ -19,6 +19,7 @@ echo "== Beispielprojekt: $sample"
 run show "$sample"
 run material "$sample"
 run report kosten "$sample" -o "$out/kostenangebot.html"
+echo "Kostenangebot geschrieben: $out/kostenangebot.html ($(wc -c <"$out/kostenangebot.html") Bytes)"
 echo
 echo "== Import eines Wärmebedarfsprojekts"
 run convert "$share/projekte/einfamilienhaus.bwb" -o "$out/import.bwh"

@@ -265,7 +265,13 @@ void WHMainWidget::navigatorItemChanged(const QModelIndex& current)
         if (seite && seite->isChanged(*m_currentItem->record()))
             anwenden();
     }
-    ziel = current;
+    if (current.isValid() && !ziel.isValid()) {
+        // Taking the page over removed the chosen item (a lowered floor or room count); the
+        // view has moved on to another item, which may already be shown.
+        ziel = m_navigator->currentIndex();
+        if (m_model->item(ziel) == m_currentItem)
+            return;
+    }
     m_currentItem = m_model->item(ziel);
     if (!m_currentItem)
         return;

@@ -4,6 +4,7 @@
 #include "model/projektdatei.h"
 #include "reports/berichte.h"
 #include "reports/vorlage.h"
+#include "../reports/beispielprojekt.h"
 #include "testumgebung.h"
 
 #include <QDir>
@@ -28,6 +29,8 @@ private slots:
     void init();
     void bericht_data();
     void bericht();
+    void beispielhaus_data();
+    void beispielhaus();
     void bestellfax();
 
 private:
@@ -110,6 +113,28 @@ void TestBerichtPdf::bericht()
     QFETCH(Berichte::Art, art);
     ProjektBaum baum;
     QVERIFY(ProjektDatei::laden(baum, projekt).erfolgreich());
+    const BerichtErgebnis r = Berichte::erstelle(art, baum);
+    QVERIFY2(r.ok, qPrintable(r.fehlerText));
+    drucke(r.html, QString::fromLatin1(QTest::currentDataTag()), r.orientierung, r.schriftGroesse);
+}
+
+void TestBerichtPdf::beispielhaus_data()
+{
+    QTest::addColumn<int>("stand");
+    QTest::addColumn<Berichte::Art>("art");
+    QTest::newRow("beispielhaus-eingaben1") << 0 << Berichte::Eingaben1;
+    QTest::newRow("beispielhaus-kostenvoranschlag") << 0 << Berichte::Kostenvoranschlag;
+    QTest::newRow("beispielhaus-eingaben2") << 1 << Berichte::Eingaben2;
+    QTest::newRow("beispielhaus-kostenangebot") << 1 << Berichte::Kostenangebot;
+}
+
+// A house with every system, a basement and a deduction of 5 %.
+void TestBerichtPdf::beispielhaus()
+{
+    QFETCH(int, stand);
+    QFETCH(Berichte::Art, art);
+    ProjektBaum baum;
+    Beispiel::haus(baum, stand);
     const BerichtErgebnis r = Berichte::erstelle(art, baum);
     QVERIFY2(r.ok, qPrintable(r.fehlerText));
     drucke(r.html, QString::fromLatin1(QTest::currentDataTag()), r.orientierung, r.schriftGroesse);
