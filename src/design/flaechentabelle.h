@@ -36,8 +36,8 @@ public:
         int letzteSpalte;
         bool operator==(const Bereich& o) const
         {
-            return ersteZeile == o.ersteZeile && ersteSpalte == o.ersteSpalte && letzteZeile == o.letzteZeile &&
-                   letzteSpalte == o.letzteSpalte;
+            return ersteZeile == o.ersteZeile && ersteSpalte == o.ersteSpalte &&
+                   letzteZeile == o.letzteZeile && letzteSpalte == o.letzteSpalte;
         }
     };
 
@@ -55,10 +55,10 @@ public:
     {
         enum Art
         {
-            Keiner,   // not editable by an editor
+            Keiner,        // not editable by an editor
             Zahleneingabe, // numeric combo-spin input
-            Zaehler,  // spin box
-            Haekchen  // check box
+            Zaehler,       // spin box
+            Haekchen       // check box
         };
         Art art = Keiner;
         QString stufen;       // value list of the numeric input
@@ -125,7 +125,8 @@ public:
     int registerAnzahl() const { return m_registerAnzahl; }
     // The dialog was applied: the counts go into the row's block, the row takes the composed
     // area and register count, and the circuits are regrouped.
-    Aenderung uebernimmZusammenstellung(int zeile, const QList<int>& anzahlen, double flaeche, int registerAnzahl);
+    Aenderung uebernimmZusammenstellung(int zeile, const QList<int>& anzahlen, double flaeche,
+                                        int registerAnzahl);
 
     // --- sums -----------------------------------------------------------------------------
     double summe() const { return m_summe; }

@@ -22,15 +22,15 @@ public:
     enum Code
     {
         Bestanden = 0,
-        Abdeckung = 1,         // surfaces cover less than 95 % of the needed area
-        FlaecheZuGross = 2,    // a surface above 10 m²
-        KreisZuGross = 3,      // a Tichelmann circuit above 10 m²
-        KreisSpreizung = 4,    // mean register sizes of one circuit spread above 0.21 m²
-        DirektZuGross = 5,     // a direct surface above the largest register
-        DifferenzZuGross = 6,  // output short of the demand by more than 10 %
-        RegisterZuGross = 7,   // a mean register size above the largest register
-        RiOhneZusammenst = 8,  // "RI-10 Register" surface without composition
-        RuOhneZusammenst = 9   // "RU-10 Register" surface without composition
+        Abdeckung = 1,        // surfaces cover less than 95 % of the needed area
+        FlaecheZuGross = 2,   // a surface above 10 m²
+        KreisZuGross = 3,     // a Tichelmann circuit above 10 m²
+        KreisSpreizung = 4,   // mean register sizes of one circuit spread above 0.21 m²
+        DirektZuGross = 5,    // a direct surface above the largest register
+        DifferenzZuGross = 6, // output short of the demand by more than 10 %
+        RegisterZuGross = 7,  // a mean register size above the largest register
+        RiOhneZusammenst = 8, // "RI-10 Register" surface without composition
+        RuOhneZusammenst = 9  // "RU-10 Register" surface without composition
     };
 
     static Ergebnis pruefe(const RaumData& raum);

@@ -35,5 +35,6 @@ QStringList RegisterTypen::spaltenKoepfe(int system)
             QStringLiteral("Breite (mm)"),
             QStringLiteral("Höhe (mm)"),
             QStringLiteral("Heizfläche (m²)"),
-            istRU(system) ? QStringLiteral("Registerhöhe (mm)") : QStringLiteral("Teilkreis-\nRohrlänge (m)")};
+            istRU(system) ? QStringLiteral("Registerhöhe (mm)")
+                          : QStringLiteral("Teilkreis-\nRohrlänge (m)")};
 }

@@ -72,7 +72,8 @@ void Waermebilanz::berechneWHFlaeche(Werte& w)
     // Without output per m² (flow not above the room temperature) no wall area helps: it
     // stays 0 and the difference shows the shortfall.
     if (q > 0.0f) {
-        a = static_cast<float>(std::ceil(((w.waermebedarf - Auslegung::FbhLeistungProM2() * w.flaecheFBH) / q) * 10.0) / 10.0);
+        a = static_cast<float>(
+            std::ceil(((w.waermebedarf - Auslegung::FbhLeistungProM2() * w.flaecheFBH) / q) * 10.0) / 10.0);
         if (!(a > 0.0f) || !std::isfinite(a))
             a = 0.0f;
     }

@@ -127,8 +127,9 @@ void setze(QString& v, float& laufendeSumme, const Position& p)
         laufendeSumme = static_cast<float>(static_cast<double>(laufendeSumme) + p.gesamt);
 }
 
-// Part 0: heating surfaces, fittings, pipe, protective pipe, insulation and hooks. Line
-// prices are rounded to cents, as are the prices per metre or piece taken from pack prices.
+// First section of the tender text: heating surfaces, fittings, pipe, protective pipe,
+// insulation and hooks. Line prices are rounded to cents, as are the prices per metre or piece
+// taken from pack prices.
 void ausschreibungFlaechen(GebaeudeData& g, QString& v)
 {
     GebaeudeSummen& s = g.summen;
@@ -205,7 +206,7 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
            Geld::zeilenpreisGerundet(schutzrohr, schutzPreis), QStringLiteral("%BedarfSR%"),
            QStringLiteral("%PreisSR%"), QStringLiteral("%GesamtpreisSR%"), QStringLiteral("150900")});
 
-    // Insulating hose on half the pipe, less 5 m per floor heating loop.
+    // Insulating hose in sticks of 2 m along the pipe, five sticks fewer per floor heating loop.
     const int rohrMeter = Zahl::ganz(rohr);
     int isolierung = rohrMeter / 2;
     if (fbhKreise > 0)
@@ -229,7 +230,7 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
            QStringLiteral("%PreisHaken%"), QStringLiteral("%GesamtpreisHaken%"), QStringLiteral("150930")});
 }
 
-// Parts 1 and 2: one row per manifold size with manifolds, on basement floors (plain
+// The two manifold sections: one row per manifold size with manifolds, on basement floors (plain
 // manifolds) or on the other floors (manifolds in cabinets). Line prices are not rounded.
 void ausschreibungVerteiler(GebaeudeData& g, QString& v, bool imSchrank)
 {
@@ -261,7 +262,7 @@ void ausschreibungVerteiler(GebaeudeData& g, QString& v, bool imSchrank)
     }
 }
 
-// Part 3: manifold accessories, actuators, room thermostats, separators, labour and the
+// Last section: manifold accessories, actuators, room thermostats, separators, labour and the
 // totals. Line prices are not rounded.
 void ausschreibungZubehoer(GebaeudeData& g, QString& v)
 {

@@ -58,7 +58,8 @@ bool ProjektData::fromString(const QString& line, const QString& version)
         return false;
     name = f.at(1);
     projektNr = f.at(2);
-    const QDate d = version == QLatin1String("1.0") ? textDatum(f.at(3)) : QDate::fromString(f.at(3), Qt::ISODate);
+    const QDate d =
+        version == QLatin1String("1.0") ? textDatum(f.at(3)) : QDate::fromString(f.at(3), Qt::ISODate);
     // A date that cannot be read leaves the project dated today rather than without a date.
     if (d.isValid())
         datum = d;

@@ -4,6 +4,7 @@
 #include "app/kataloge.h"
 #include "app/zahl.h"
 #include "design/heizkreise.h"
+#include "design/registertypen.h"
 #include "design/waermebilanz.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
@@ -371,19 +372,6 @@ void RaumData::materialBedarf(MaterialBedarf& b)
 
 namespace {
 
-// Register and panel types of the register systems in the order of the composition counts:
-// article number, width and height in mm, heating area in m².
-struct RegisterAbmessung
-{
-    qint32 artNr;
-    int breite;
-    int hoehe;
-    float flaeche;
-};
-const RegisterAbmessung riRegisterTypen[2] = {{150030, 625, 2000, 1.25f}, {150031, 1400, 850, 1.25f}};
-const RegisterAbmessung ruRegisterTypen[3] = {
-    {150150, 625, 2000, 1.25f}, {150151, 310, 2000, 0.62f}, {150152, 625, 1000, 0.62f}};
-
 // Floor heating loops of a room: full loops of the loop size, and a rest that gets a loop of
 // its own when there is no full loop or when it is above 0.5 m².
 int fbhSchleifen(float flaeche, float schleife)
@@ -521,20 +509,20 @@ QString RaumData::printPE2Flaechen(const QString& kopf, const QString& zeile, co
     const int n = zusammenstellungsBreite(systemIndex);
     if (n == 0)
         return text;
-    const RegisterAbmessung* typen = systemIndex == 1 ? riRegisterTypen : ruRegisterTypen;
+    const QList<RegisterTypen::Typ>& typen = RegisterTypen::typen(systemIndex);
     const QString bez = systemIndex == 1 ? QStringLiteral("Register") : QStringLiteral("Platte");
     for (int r = 0; r < heizflaechen.size(); ++r) {
-        for (int t = 0; t < n; ++t) {
+        for (int t = 0; t < n && t < typen.size(); ++t) {
             const int anzahl = zusammenstellung.value(r * n + t);
             if (anzahl < 1)
                 continue;
             QString z = platte;
             Vorlage::ersetze(z, QStringLiteral("%Nr%"), QString::number(r + 1));
             Vorlage::ersetze(z, QStringLiteral("%Bez%"), bez);
-            Vorlage::ersetze(z, QStringLiteral("%ArtNr%"), QString::number(typen[t].artNr));
-            Vorlage::ersetze(z, QStringLiteral("%Breite%"), Zahl::kurz(typen[t].breite));
-            Vorlage::ersetze(z, QStringLiteral("%Hoehe%"), Zahl::kurz(typen[t].hoehe));
-            Vorlage::ersetze(z, QStringLiteral("%Groesse%"), Zahl::kurz(typen[t].flaeche));
+            Vorlage::ersetze(z, QStringLiteral("%ArtNr%"), QString::number(typen.at(t).artNr));
+            Vorlage::ersetze(z, QStringLiteral("%Breite%"), Zahl::kurz(typen.at(t).breite));
+            Vorlage::ersetze(z, QStringLiteral("%Hoehe%"), Zahl::kurz(typen.at(t).hoehe));
+            Vorlage::ersetze(z, QStringLiteral("%Groesse%"), Zahl::kurz(typen.at(t).flaeche));
             Vorlage::ersetze(z, QStringLiteral("%Anzahl%"), QString::number(anzahl));
             text += z;
         }

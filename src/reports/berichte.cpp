@@ -218,8 +218,8 @@ BerichtErgebnis Berichte::kostenvoranschlag(ProjektBaum& baum)
         return r;
 
     GebaeudeData* gebaeude = baum.gebaeude();
-    // Part 0 starts the running sum of the line prices; the later parts add to it and the
-    // last one prints the totals.
+    // The first section starts the running sum of the line prices; the later ones add to it
+    // and the last one prints the totals.
     QString html = ausschreibung(ausschreibung(v[Text], baum.projekt(), 0), gebaeude, 0);
     html += ausschreibung(v[Hkv], gebaeude, 1);
     html += v[Text1];

@@ -171,7 +171,7 @@ void FlaechenModel::test4Changes(int system, float flaeche)
 }
 
 void FlaechenModel::uebernimmZusammenstellung(int zeile, const QList<int>& anzahlen, double flaeche,
-                                             int registerAnzahl)
+                                              int registerAnzahl)
 {
     melde(m_tabelle.uebernimmZusammenstellung(zeile, anzahlen, flaeche, registerAnzahl));
 }

@@ -65,9 +65,14 @@ void FlaechenModelItemDelegate::setModelData(QWidget* editor, QAbstractItemModel
 void FlaechenModelItemDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                                      const QModelIndex&) const
 {
-    // A numeric input needs room for its buttons; it may reach over the next cell.
+    // A numeric input needs room for its buttons: it may reach over the neighbouring cell, to
+    // the left where the view ends.
     QRect rect = option.rect;
-    rect.setWidth(std::max(rect.width(), editor->minimumSizeHint().width()));
+    const int breite = std::max(rect.width(), editor->minimumSizeHint().width());
+    const int rand = editor->parentWidget() ? editor->parentWidget()->width() : rect.left() + breite;
+    if (rect.left() + breite > rand)
+        rect.setLeft(std::max(0, rand - breite));
+    rect.setWidth(breite);
     editor->setGeometry(rect);
 }
 

@@ -39,7 +39,15 @@ void MaterialItemDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
 void MaterialItemDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                                 const QModelIndex&) const
 {
-    editor->setGeometry(option.rect);
+    // A numeric input needs room for its buttons: it may reach over the neighbouring cell, to
+    // the left where the view ends.
+    QRect rect = option.rect;
+    const int breite = std::max(rect.width(), editor->minimumSizeHint().width());
+    const int rand = editor->parentWidget() ? editor->parentWidget()->width() : rect.left() + breite;
+    if (rect.left() + breite > rand)
+        rect.setLeft(std::max(0, rand - breite));
+    rect.setWidth(breite);
+    editor->setGeometry(rect);
 }
 
 void MaterialItemDelegate::valueChanged()

@@ -16,9 +16,10 @@
 
 WHFlaechenWidget::WHFlaechenWidget(QWidget* parent)
     : QWidget(parent), m_model(new FlaechenModel(this)), m_gruppe(new QGroupBox(this)),
-      PBNew(new QPushButton(m_gruppe)), PBDelete(new QPushButton(m_gruppe)), PBVorschlag(new QPushButton(m_gruppe)),
-      m_tableView(new QTableView(m_gruppe)), m_lSumme(new QLabel(m_gruppe)), LSumme(new QLabel(m_gruppe)),
-      m_lSummeEinheit(new QLabel(m_gruppe)), m_lDifferenz(new QLabel(m_gruppe)), LDifferenz(new QLabel(m_gruppe)),
+      PBNew(new QPushButton(m_gruppe)), PBDelete(new QPushButton(m_gruppe)),
+      PBVorschlag(new QPushButton(m_gruppe)), m_tableView(new QTableView(m_gruppe)),
+      m_lSumme(new QLabel(m_gruppe)), LSumme(new QLabel(m_gruppe)), m_lSummeEinheit(new QLabel(m_gruppe)),
+      m_lDifferenz(new QLabel(m_gruppe)), LDifferenz(new QLabel(m_gruppe)),
       m_lDifferenzEinheit(new QLabel(m_gruppe))
 {
     setObjectName(QStringLiteral("whflaechen"));
@@ -37,6 +38,7 @@ WHFlaechenWidget::WHFlaechenWidget(QWidget* parent)
                                  QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     m_tableView->horizontalHeader()->setSectionsClickable(true);
     m_tableView->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    m_tableView->horizontalHeader()->setStretchLastSection(true);
     LSumme->setObjectName(QStringLiteral("LSumme"));
     LDifferenz->setObjectName(QStringLiteral("LDifferenz"));
     LSumme->setText(QStringLiteral("0.0"));
@@ -64,6 +66,7 @@ WHFlaechenWidget::WHFlaechenWidget(QWidget* parent)
     summen->addWidget(m_lDifferenzEinheit);
 
     auto* gruppe = new QVBoxLayout(m_gruppe);
+    gruppe->setContentsMargins(6, 6, 6, 6);
     gruppe->addLayout(knoepfe);
     gruppe->addWidget(m_tableView, 1);
     gruppe->addLayout(summen);
@@ -75,7 +78,8 @@ WHFlaechenWidget::WHFlaechenWidget(QWidget* parent)
     connect(PBNew, &QPushButton::clicked, this, &WHFlaechenWidget::NewFlaeche);
     connect(PBDelete, &QPushButton::clicked, this, &WHFlaechenWidget::DeleteFlaeche);
     connect(PBVorschlag, &QPushButton::clicked, this, &WHFlaechenWidget::Vorschlag);
-    connect(m_tableView->horizontalHeader(), &QHeaderView::sectionClicked, this, &WHFlaechenWidget::headerClicked);
+    connect(m_tableView->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &WHFlaechenWidget::headerClicked);
     connect(m_tableView, &QTableView::clicked, this, &WHFlaechenWidget::on_tableView_clicked);
     connect(m_model, &FlaechenModel::summenGeaendert, this, &WHFlaechenWidget::summenZeigen);
 
@@ -134,7 +138,8 @@ void WHFlaechenWidget::summenZeigen()
     LSumme->setText(t.summeText());
     LDifferenz->setText(t.differenzText());
     QPalette p = LDifferenz->palette();
-    p.setColor(QPalette::All, QPalette::WindowText, t.differenzRot() ? QColor(Qt::red) : QColor(Qt::darkGreen));
+    p.setColor(QPalette::All, QPalette::WindowText,
+               t.differenzRot() ? QColor(Qt::red) : QColor(Qt::darkGreen));
     LDifferenz->setPalette(p);
 }
 

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -53,6 +54,7 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
     treeWidget->setColumnCount(4);
     treeWidget->setItemDelegate(new MaterialItemDelegate(treeWidget));
     treeWidget->setAlternatingRowColors(true);
+    m_zeilenHoehe = std::max(22, QLineEdit().sizeHint().height());
 
     TextLabel3 = neuesLabel(this, "TextLabel3");
     LSumme = neuesLabel(this, "LSumme");
@@ -140,6 +142,8 @@ QTreeWidgetItem* WHMaterialWidget::neueArtikelZeile(int index)
     item->setTextAlignment(2, rechts);
     item->setTextAlignment(3, rechts);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
+    // Tall enough for the quantity's editor.
+    item->setSizeHint(MaterialItemDelegate::mengenSpalte, QSize(0, m_zeilenHoehe));
     return item;
 }
 

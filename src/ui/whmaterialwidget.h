@@ -60,4 +60,5 @@ private:
     QVector<QTreeWidgetItem*> gruppenItems;
     bool aufbauen = true;
     bool bereit = false;
+    int m_zeilenHoehe = 22;
 };

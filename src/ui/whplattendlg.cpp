@@ -47,9 +47,11 @@ WHPlattenDlg::WHPlattenDlg(int system, const QList<int>& anzahlen, double flaech
     TextLabel1->setWordWrap(true);
     tableWidget = new QTableWidget(this);
     tableWidget->setObjectName(QStringLiteral("tableWidget"));
-    tableWidget->setItemDelegateForColumn(PlattenZusammenstellung::spalteAnzahl, new PlattenItemDelegate(tableWidget));
+    tableWidget->setItemDelegateForColumn(PlattenZusammenstellung::spalteAnzahl,
+                                          new PlattenItemDelegate(tableWidget));
     tableWidget->setEditTriggers(QAbstractItemView::AllEditTriggers);
     tableWidget->verticalHeader()->hide();
+    tableWidget->horizontalHeader()->setStretchLastSection(true);
     tableWidget->setSelectionMode(QAbstractItemView::SingleSelection);
 
     csbFlaecheSoll = ergebnisFeld(this, "csbFlaecheSoll");
@@ -150,7 +152,8 @@ void WHPlattenDlg::zeigen(bool vorauswahl)
     csbFlaecheIst->setWert(m_logik.flaeche());
     csbDifferenz->setWert(m_logik.differenz());
     QPalette p = tlDifferenz->palette();
-    p.setColor(QPalette::All, QPalette::WindowText, m_logik.differenzRot() ? QColor(Qt::red) : QColor(Qt::darkGreen));
+    p.setColor(QPalette::All, QPalette::WindowText,
+               m_logik.differenzRot() ? QColor(Qt::red) : QColor(Qt::darkGreen));
     tlDifferenz->setPalette(p);
 
     // Refilling the choice selects its first entry; on opening, the count the surface had.

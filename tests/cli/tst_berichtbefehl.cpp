@@ -26,7 +26,8 @@ Lauf starte(const QStringList& args)
     QProcess p;
     p.start(QStringLiteral(WH_CLI_PATH), args);
     p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 QString beispiel(const QString& name)
@@ -96,9 +97,11 @@ void TestBerichtBefehl::wieDasProgramm_data()
     QTest::newRow("kosten Kostenschätzung") << "kosten" << schaetzung << Berichte::Kostenvoranschlag;
     QTest::newRow("kosten Ausführung") << "kosten" << ausfuehrung << Berichte::Kostenangebot;
     QTest::newRow("eingaben2 Kostenschätzung") << "eingaben2" << schaetzung << Berichte::Eingaben2;
-    QTest::newRow("kostenangebot Kostenschätzung") << "kostenangebot" << schaetzung << Berichte::Kostenangebot;
+    QTest::newRow("kostenangebot Kostenschätzung")
+        << "kostenangebot" << schaetzung << Berichte::Kostenangebot;
     QTest::newRow("eingaben1 Ausführung") << "eingaben1" << ausfuehrung << Berichte::Eingaben1;
-    QTest::newRow("kostenvoranschlag Ausführung") << "kostenvoranschlag" << ausfuehrung << Berichte::Kostenvoranschlag;
+    QTest::newRow("kostenvoranschlag Ausführung")
+        << "kostenvoranschlag" << ausfuehrung << Berichte::Kostenvoranschlag;
 }
 
 void TestBerichtBefehl::wieDasProgramm()
@@ -107,8 +110,9 @@ void TestBerichtBefehl::wieDasProgramm()
     QFETCH(QString, projekt);
     QFETCH(Berichte::Art, bericht);
     const QString ziel = m_aus.filePath(art + QStringLiteral(".html"));
-    const Lauf l = starte({QStringLiteral("--appl-dir"), TestUmgebung::shareDir(), QStringLiteral("--user-dir"),
-                           m_user.path(), QStringLiteral("report"), art, beispiel(projekt), QStringLiteral("-o"), ziel});
+    const Lauf l =
+        starte({QStringLiteral("--appl-dir"), TestUmgebung::shareDir(), QStringLiteral("--user-dir"),
+                m_user.path(), QStringLiteral("report"), art, beispiel(projekt), QStringLiteral("-o"), ziel});
     QVERIFY2(l.exitCode == 0, qPrintable(l.err));
     const QString html = erwartet(bericht, beispiel(projekt));
     QVERIFY(!html.isEmpty());
@@ -122,8 +126,8 @@ void TestBerichtBefehl::mehrwertsteuer()
     const QString ziel = m_aus.filePath(QStringLiteral("mwst.html"));
     const QString projekt = beispiel(QStringLiteral("einfamilienhaus-kostenschaetzung.bwh"));
     const Lauf l = starte({QStringLiteral("--appl-dir"), TestUmgebung::shareDir(), QStringLiteral("report"),
-                           QStringLiteral("kostenvoranschlag"), projekt, QStringLiteral("--mwst"), QStringLiteral("7"),
-                           QStringLiteral("-o"), ziel});
+                           QStringLiteral("kostenvoranschlag"), projekt, QStringLiteral("--mwst"),
+                           QStringLiteral("7"), QStringLiteral("-o"), ziel});
     QVERIFY2(l.exitCode == 0, qPrintable(l.err));
     Programm::setMwstSatz(0.07f);
     const QString html = erwartet(Berichte::Kostenvoranschlag, projekt);
@@ -145,10 +149,12 @@ void TestBerichtBefehl::fehlendeVorlage()
             QVERIFY(QFile::copy(vorlagen.filePath(f), appl.filePath(QStringLiteral("ausdrucke/") + f)));
     }
     const QString ziel = m_aus.filePath(QStringLiteral("fehlt.html"));
-    const Lauf l = starte({QStringLiteral("--appl-dir"), appl.path(), QStringLiteral("report"), QStringLiteral("kosten"),
-                           beispiel(QStringLiteral("einfamilienhaus-ausfuehrung.bwh")), QStringLiteral("-o"), ziel});
+    const Lauf l =
+        starte({QStringLiteral("--appl-dir"), appl.path(), QStringLiteral("report"), QStringLiteral("kosten"),
+                beispiel(QStringLiteral("einfamilienhaus-ausfuehrung.bwh")), QStringLiteral("-o"), ziel});
     QCOMPARE(l.exitCode, 1);
-    QVERIFY2(l.err.contains(QStringLiteral("Datei kazus.html konnte nicht geöffnet werden!")), qPrintable(l.err));
+    QVERIFY2(l.err.contains(QStringLiteral("Datei kazus.html konnte nicht geöffnet werden!")),
+             qPrintable(l.err));
     QVERIFY(!QFileInfo::exists(ziel));
 }
 
@@ -159,8 +165,10 @@ void TestBerichtBefehl::falscherAufruf_data()
     QTest::newRow("unbekannte Art") << QStringList{"report", "angebot", p, "-o", "x.html"};
     QTest::newRow("ohne Ziel") << QStringList{"report", "eingaben", p};
     QTest::newRow("ohne Datei") << QStringList{"report", "eingaben", "-o", "x.html"};
-    QTest::newRow("Steuersatz kein Wert") << QStringList{"report", "kosten", p, "-o", "x.html", "--mwst", "neunzehn"};
-    QTest::newRow("Steuersatz zu hoch") << QStringList{"report", "kosten", p, "-o", "x.html", "--mwst", "120"};
+    QTest::newRow("Steuersatz kein Wert")
+        << QStringList{"report", "kosten", p, "-o", "x.html", "--mwst", "neunzehn"};
+    QTest::newRow("Steuersatz zu hoch")
+        << QStringList{"report", "kosten", p, "-o", "x.html", "--mwst", "120"};
 }
 
 void TestBerichtBefehl::falscherAufruf()

@@ -1,4 +1,5 @@
 #include "design/flaechentabelle.h"
+#include "design/heizkreise.h"
 #include "model/raumdata.h"
 
 #include <QtTest>
@@ -58,15 +59,16 @@ private slots:
         QTest::addColumn<QStringList>("flaechen");
         QTest::addColumn<QStringList>("register_");
         QTest::addColumn<QStringList>("kreise");
-        QTest::newRow("23.4 RI-10") << 0 << 23.4f << QStringList{"10", "10", "3.4"} << QStringList{"4", "4", "2"}
-                                    << QStringList{"1", "2", "3"};
-        QTest::newRow("23.4 DID-10") << 2 << 23.4f << QStringList{"10", "10", "3.4"} << QStringList{"4", "4", "2"}
-                                     << QStringList{"1", "2", "3"};
+        QTest::newRow("23.4 RI-10") << 0 << 23.4f << QStringList{"10", "10", "3.4"}
+                                    << QStringList{"4", "4", "2"} << QStringList{"1", "2", "3"};
+        QTest::newRow("23.4 DID-10") << 2 << 23.4f << QStringList{"10", "10", "3.4"}
+                                     << QStringList{"4", "4", "2"} << QStringList{"1", "2", "3"};
         QTest::newRow("9.9") << 0 << 9.9f << QStringList{"9.9"} << QStringList{"4"} << QStringList{"1"};
         QTest::newRow("genau 20") << 2 << 20.f << QStringList{"10", "10"} << QStringList{"4", "4"}
                                   << QStringList{"1", "2"};
         QTest::newRow("nichts") << 0 << 0.f << QStringList{} << QStringList{} << QStringList{};
-        QTest::newRow("3.1 DID-10") << 2 << 3.1f << QStringList{"3.1"} << QStringList{"2"} << QStringList{"1"};
+        QTest::newRow("3.1 DID-10") << 2 << 3.1f << QStringList{"3.1"} << QStringList{"2"}
+                                    << QStringList{"1"};
     }
     void vorschlag()
     {
@@ -106,8 +108,10 @@ private slots:
         QTest::newRow("4 4 4") << "4/2 4/2 4/2" << QStringList{"1", "1", "2"};
         QTest::newRow("Spreizung") << "2/1 2/2" << QStringList{"1", "2"};
         QTest::newRow("Spreizung 0.2") << "2.2/1 2/1" << QStringList{"1", "1"};
-        // A direct surface keeps its number and does not count towards the circuit.
-        QTest::newRow("direkt dazwischen") << "4/2 3/1/d 4/2 2/1" << QStringList{"1", "", "1", "2"};
+        // A direct surface keeps its number and does not count towards the circuit: 4 + 4 + 2
+        // fill the first circuit exactly.
+        QTest::newRow("direkt dazwischen") << "4/2 3/1/d 4/2 2/1" << QStringList{"1", "", "1", "1"};
+        QTest::newRow("10.1 m²") << "4/2 4/2 2.1/1" << QStringList{"1", "1", "2"};
         // A count of 0 takes the area itself as the register size.
         QTest::newRow("ohne Register") << "2/0 1/0" << QStringList{"1", "2"};
     }
@@ -134,6 +138,23 @@ private slots:
             erwartet << QString::number(i);
         erwartet << QStringLiteral("15") << QStringLiteral("15") << QStringLiteral("15");
         QCOMPARE(spalte(t, 5), erwartet);
+    }
+
+    void gespeicherteForm()
+    {
+        // A stored room groups by the register count its system gives each area, not by the
+        // count it holds: 3 m² and 2.9 m² are one register each in "RI-10".
+        QList<Heizflaeche> f = tabelle(0, 0.0f, QStringLiteral("3/2 2.9/1 0/0")).flaechen();
+        QList<Heizflaeche> tabellenForm = f;
+        Heizkreise::bildeHeizkreiseGespeichert(f, 0);
+        Heizkreise::bildeHeizkreise(tabellenForm);
+        QCOMPARE(f.at(0).heizkreis, 0);
+        QCOMPARE(f.at(1).heizkreis, 0);
+        QCOMPARE(f.at(2).heizkreis, 1); // size 0 against 2.9
+        QCOMPARE(tabellenForm.at(1).heizkreis, 1);
+        // In "DID-10" 3 m² are two registers of 1.5 m².
+        Heizkreise::bildeHeizkreiseGespeichert(f, 2);
+        QCOMPARE(f.at(1).heizkreis, 0);
     }
 
     void freieKreise()
@@ -187,11 +208,12 @@ private slots:
         QTest::addColumn<QList<int>>("z");
         QTest::addColumn<QStringList>("texte");
         QTest::addColumn<bool>("ersteOhne");
-        QTest::newRow("RI-10 Register") << 1 << QList<int>{2, 1, 0, 0, 1} << QStringList{"2-1", "n.v.", "n.v."}
-                                        << false;
-        QTest::newRow("RU-10 Register") << 3 << QList<int>{0, 3, 1} << QStringList{"0-3-1", "n.v.", "n.v."}
-                                        << false;
-        QTest::newRow("RU-10 ohne") << 3 << QList<int>{0, 0, 0} << QStringList{"n.v.", "n.v.", "n.v."} << true;
+        QTest::newRow("RI-10 Register")
+            << 1 << QList<int>{2, 1, 0, 0, 1} << QStringList{"2-1", "n.v.", "n.v."} << false;
+        QTest::newRow("RU-10 Register")
+            << 3 << QList<int>{0, 3, 1} << QStringList{"0-3-1", "n.v.", "n.v."} << false;
+        QTest::newRow("RU-10 ohne") << 3 << QList<int>{0, 0, 0} << QStringList{"n.v.", "n.v.", "n.v."}
+                                    << true;
         QTest::newRow("RI-10") << 0 << QList<int>{2, 1} << QStringList{"", "", ""} << true;
         QTest::newRow("DID-10") << 2 << QList<int>{} << QStringList{"", "", ""} << true;
     }
@@ -345,7 +367,9 @@ private slots:
         QCOMPARE(t.summeText(), QStringLiteral("5.00"));
         QCOMPARE(t.registerAnzahl(), 2);
         QCOMPARE(spalte(t, 5), (QStringList{"1", "1"}));
-        QVERIFY(!tabelle(0, 5.0f, QStringLiteral("2/1")).uebernimmZusammenstellung(0, {1, 0}, 1.25, 1).geschrieben());
+        QVERIFY(!tabelle(0, 5.0f, QStringLiteral("2/1"))
+                     .uebernimmZusammenstellung(0, {1, 0}, 1.25, 1)
+                     .geschrieben());
     }
 
     void raum()

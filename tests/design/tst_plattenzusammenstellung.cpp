@@ -175,11 +175,12 @@ private slots:
     {
         PlattenZusammenstellung ri(1, {2, 0}, 0.0, 0);
         QCOMPARE(ri.titel(), QStringLiteral("RI-10 Fertigregister"));
-        QCOMPARE(ri.erklaerung(), QStringLiteral("Stellen Sie hier die benötigten RI-10 Fertigregister zusammen"));
+        QCOMPARE(ri.erklaerung(),
+                 QStringLiteral("Stellen Sie hier die benötigten RI-10 Fertigregister zusammen"));
         QCOMPARE(ri.zeilen(), 2);
         QCOMPARE(ri.spaltenKoepfe().at(5), QStringLiteral("Teilkreis-\nRohrlänge (m)"));
-        const QStringList zeile{QStringLiteral("150031"), QStringLiteral("0"), QStringLiteral("1400"),
-                                QStringLiteral("850"), QStringLiteral("1.25"), QStringLiteral("17")};
+        const QStringList zeile{QStringLiteral("150031"), QStringLiteral("0"),    QStringLiteral("1400"),
+                                QStringLiteral("850"),    QStringLiteral("1.25"), QStringLiteral("17")};
         for (int s = 0; s < PlattenZusammenstellung::spalten; ++s) {
             QCOMPARE(ri.text(1, s), zeile.at(s));
             QCOMPARE(PlattenZusammenstellung::editierbar(s), s == 1);
@@ -189,9 +190,9 @@ private slots:
         QCOMPARE(ru.titel(), QStringLiteral("RU-10 Fertigregister"));
         QCOMPARE(ru.zeilen(), 3);
         QCOMPARE(ru.spaltenKoepfe(),
-                 (QStringList{QStringLiteral("ArtNr"), QStringLiteral("Anzahl"), QStringLiteral("Breite (mm)"),
-                              QStringLiteral("Höhe (mm)"), QStringLiteral("Heizfläche (m²)"),
-                              QStringLiteral("Registerhöhe (mm)")}));
+                 (QStringList{QStringLiteral("ArtNr"), QStringLiteral("Anzahl"),
+                              QStringLiteral("Breite (mm)"), QStringLiteral("Höhe (mm)"),
+                              QStringLiteral("Heizfläche (m²)"), QStringLiteral("Registerhöhe (mm)")}));
         QCOMPARE(ru.text(2, 0), QStringLiteral("150152"));
         QCOMPARE(ru.text(2, 4), QStringLiteral("0.62"));
         QCOMPARE(ru.text(2, 5), QStringLiteral("800"));

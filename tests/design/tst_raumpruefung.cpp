@@ -46,23 +46,30 @@ private slots:
         // The difference is checked before anything else.
         QTest::newRow("Differenz vor Abdeckung") << 0 << 1000.f << -200.f << 10.f << "" << ohne << 6 << -1;
 
-        QTest::newRow("Abdeckung 9.5 von 10") << 0 << 0.f << 0.f << 10.f << "5/2/0 4.5/2/1" << ohne << 0 << -1;
-        QTest::newRow("Abdeckung 9.49 von 10") << 0 << 0.f << 0.f << 10.f << "5/2/0 4.49/2/0" << ohne << 1 << -1;
+        QTest::newRow("Abdeckung 9.5 von 10")
+            << 0 << 0.f << 0.f << 10.f << "5/2/0 4.5/2/1" << ohne << 0 << -1;
+        QTest::newRow("Abdeckung 9.49 von 10")
+            << 0 << 0.f << 0.f << 10.f << "5/2/0 4.49/2/0" << ohne << 1 << -1;
         QTest::newRow("mehr als nötig") << 0 << 0.f << 0.f << 10.f << "7/3/0 7/3/1" << ohne << 0 << -1;
         QTest::newRow("ohne Flächen") << 0 << 0.f << 0.f << 0.1f << "" << ohne << 1 << -1;
         // Direct surfaces count towards the coverage.
-        QTest::newRow("direkte zählen mit") << 0 << 0.f << 0.f << 5.f << "2.5/1/0 2.5/1/0/d" << ohne << 0 << -1;
+        QTest::newRow("direkte zählen mit")
+            << 0 << 0.f << 0.f << 5.f << "2.5/1/0 2.5/1/0/d" << ohne << 0 << -1;
 
         QTest::newRow("direkt 3.0 RI-10") << 0 << 0.f << 0.f << 0.f << "3/1/0/d" << ohne << 0 << -1;
         QTest::newRow("direkt 3.0 DID-10") << 2 << 0.f << 0.f << 0.f << "1/1/0 3/1/0/d" << ohne << 5 << 1;
         // A direct surface is compared as it is; a mean register size rounded to float first.
-        QTest::newRow("direkt knapp über") << 2 << 0.f << 0.f << 0.f << "2.5000000001/1/0/d" << ohne << 5 << 0;
-        QTest::newRow("Register knapp über") << 2 << 0.f << 0.f << 0.f << "2.5000000001/1/0" << ohne << 0 << -1;
+        QTest::newRow("direkt knapp über")
+            << 2 << 0.f << 0.f << 0.f << "2.5000000001/1/0/d" << ohne << 5 << 0;
+        QTest::newRow("Register knapp über")
+            << 2 << 0.f << 0.f << 0.f << "2.5000000001/1/0" << ohne << 0 << -1;
 
         for (int s = 0; s < 4; ++s) {
             const QList<int> z = s == 1 ? QList<int>{4, 4} : (s == 3 ? QList<int>{8, 0, 0} : ohne);
-            QTest::addRow("10 m² 4 Register, System %d", s) << s << 0.f << 0.f << 10.f << "10/4/0" << z << 0 << -1;
-            QTest::addRow("10 m² 3 Register, System %d", s) << s << 0.f << 0.f << 10.f << "10/3/0" << z << 7 << 0;
+            QTest::addRow("10 m² 4 Register, System %d", s)
+                << s << 0.f << 0.f << 10.f << "10/4/0" << z << 0 << -1;
+            QTest::addRow("10 m² 3 Register, System %d", s)
+                << s << 0.f << 0.f << 10.f << "10/3/0" << z << 7 << 0;
         }
         QTest::newRow("0 Register zählt als 1") << 0 << 0.f << 0.f << 0.f << "3/0/0" << ohne << 0 << -1;
         QTest::newRow("0 Register, 3.1 m²") << 0 << 0.f << 0.f << 0.f << "3.1/0/0" << ohne << 7 << 0;
@@ -82,7 +89,8 @@ private slots:
             << 0 << 0.f << 0.f << 0.f << "5/2/0 4.5/2/0 6/2/1 6/2/1" << ohne << 4 << -1;
         QTest::newRow("Fläche vor Spreizung") << 0 << 0.f << 0.f << 0.f << "6/2/0 5/2/0" << ohne << 3 << -1;
         // A circuit number beyond the last circuit counts in the last one.
-        QTest::newRow("Kreis 21 zählt als 15") << 0 << 0.f << 0.f << 0.f << "6/2/14 6/2/20" << ohne << 3 << -1;
+        QTest::newRow("Kreis 21 zählt als 15")
+            << 0 << 0.f << 0.f << 0.f << "6/2/14 6/2/20" << ohne << 3 << -1;
 
         // Compositions come before the coverage.
         QTest::newRow("RU-10 zweite Fläche 0-0-0")
@@ -124,43 +132,54 @@ private slots:
         QTest::addColumn<int>("flaeche");
         QTest::addColumn<QString>("text");
         QTest::newRow("1") << 0 << 1 << -1
-                           << QStringLiteral("Raum   Bad(EG):\nDie Differenz errechnete(erwünschte) Heizfläche\n"
-                                             "zur Summe eingegebenen Heizflächen\nist ausserhalb der Toleranz "
-                                             "von 5%.\nEingaben bitte überprüfen!");
+                           << QStringLiteral(
+                                  "Raum   Bad(EG):\nDie Differenz errechnete(erwünschte) Heizfläche\n"
+                                  "zur Summe eingegebenen Heizflächen\nist ausserhalb der Toleranz "
+                                  "von 5%.\nEingaben bitte überprüfen!");
         QTest::newRow("2") << 2 << 2 << 1
-                           << QStringLiteral("Raum   Bad(EG):\nDie maximale Heizflächengrösse von 10 m²\nist für "
-                                             "die Heizfläche Nr. 2 überschritten.\nEingaben bitte überprüfen!");
+                           << QStringLiteral(
+                                  "Raum   Bad(EG):\nDie maximale Heizflächengrösse von 10 m²\nist für "
+                                  "die Heizfläche Nr. 2 überschritten.\nEingaben bitte überprüfen!");
         QTest::newRow("3") << 0 << 3 << -1
-                           << QStringLiteral("Raum   Bad(EG):\nDie maximale Heizflächengrösse von 10 m²\nfür "
-                                             "einen Tichelmannkreis überschritten.\nEingaben bitte überprüfen!");
+                           << QStringLiteral(
+                                  "Raum   Bad(EG):\nDie maximale Heizflächengrösse von 10 m²\nfür "
+                                  "einen Tichelmannkreis überschritten.\nEingaben bitte überprüfen!");
         QTest::newRow("4") << 0 << 4 << -1
-                           << QStringLiteral("Raum   Bad(EG):\nDie maximal erlaubte Differenz, von 0.21 m²,\nder "
-                                             "mittlere Registergrösse für die Flächen\neines Tichelmannkreises "
-                                             "überschritten.\nEingaben bitte überprüfen!");
+                           << QStringLiteral(
+                                  "Raum   Bad(EG):\nDie maximal erlaubte Differenz, von 0.21 m²,\nder "
+                                  "mittlere Registergrösse für die Flächen\neines Tichelmannkreises "
+                                  "überschritten.\nEingaben bitte überprüfen!");
         QTest::newRow("5 RI-10") << 0 << 5 << 0
-                                 << QStringLiteral("Raum   Bad(EG):\nDie maximale Heizflächengrösse von 3 m² für "
-                                                   "eine,\ndirekt an HKV angeschlossen Heizfläche,\nist für die "
-                                                   "Fläche Nr. 1 überschritten.\nEingaben bitte überprüfen!");
+                                 << QStringLiteral(
+                                        "Raum   Bad(EG):\nDie maximale Heizflächengrösse von 3 m² für "
+                                        "eine,\ndirekt an HKV angeschlossen Heizfläche,\nist für die "
+                                        "Fläche Nr. 1 überschritten.\nEingaben bitte überprüfen!");
         QTest::newRow("5 DID-10") << 2 << 5 << 2
-                                  << QStringLiteral("Raum   Bad(EG):\nDie maximale Heizflächengrösse von 2.5 m² "
-                                                    "für eine,\ndirekt an HKV angeschlossen Heizfläche,\nist für "
-                                                    "die Fläche Nr. 3 überschritten.\nEingaben bitte überprüfen!");
+                                  << QStringLiteral(
+                                         "Raum   Bad(EG):\nDie maximale Heizflächengrösse von 2.5 m² "
+                                         "für eine,\ndirekt an HKV angeschlossen Heizfläche,\nist für "
+                                         "die Fläche Nr. 3 überschritten.\nEingaben bitte überprüfen!");
         QTest::newRow("6") << 0 << 6 << -1
-                           << QStringLiteral("Raum   Bad (EG):\nDie errechnete Differenz(W) laut Ihrer Eingabe\nist "
-                                             "zu gross (erlaubt ist max. 10% des Wärmebedarfs)\nEingaben bitte "
-                                             "überprüfen!");
+                           << QStringLiteral(
+                                  "Raum   Bad (EG):\nDie errechnete Differenz(W) laut Ihrer Eingabe\nist "
+                                  "zu gross (erlaubt ist max. 10% des Wärmebedarfs)\nEingaben bitte "
+                                  "überprüfen!");
         QTest::newRow("7 RU-10") << 3 << 7 << 0
-                                 << QStringLiteral("Raum   Bad(EG):\nDie maximale Registergrösse von 2.5 m² ist "
-                                                   "überschritten.\nEingaben bitte überprüfen!");
+                                 << QStringLiteral(
+                                        "Raum   Bad(EG):\nDie maximale Registergrösse von 2.5 m² ist "
+                                        "überschritten.\nEingaben bitte überprüfen!");
         QTest::newRow("7 RI-10") << 0 << 7 << 0
-                                 << QStringLiteral("Raum   Bad(EG):\nDie maximale Registergrösse von 3 m² ist "
-                                                   "überschritten.\nEingaben bitte überprüfen!");
+                                 << QStringLiteral(
+                                        "Raum   Bad(EG):\nDie maximale Registergrösse von 3 m² ist "
+                                        "überschritten.\nEingaben bitte überprüfen!");
         QTest::newRow("8") << 1 << 8 << 3
-                           << QStringLiteral("Raum   Bad(EG):\nDie Zusammenstellung (RI-10 Fertigregister) ist\nfür "
-                                             "die Heizfläche Nr. 4 nicht vorhanden.");
+                           << QStringLiteral(
+                                  "Raum   Bad(EG):\nDie Zusammenstellung (RI-10 Fertigregister) ist\nfür "
+                                  "die Heizfläche Nr. 4 nicht vorhanden.");
         QTest::newRow("9") << 3 << 9 << 1
-                           << QStringLiteral("Raum   Bad(EG):\nDie Zusammenstellung (RU-10 Fertigregister) ist\nfür "
-                                             "die Heizfläche Nr. 2 nicht vorhanden.");
+                           << QStringLiteral(
+                                  "Raum   Bad(EG):\nDie Zusammenstellung (RU-10 Fertigregister) ist\nfür "
+                                  "die Heizfläche Nr. 2 nicht vorhanden.");
     }
     void meldung()
     {

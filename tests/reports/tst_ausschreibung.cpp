@@ -35,15 +35,17 @@ const char* const katalogText = "01.01.2008\t28.75\t44.7\t55.6\t67.3\t60.02\n"
                                 "150801\tSchlammabscheider\t\t0\t0\t3\t1\t2\t1\n"
                                 "150811\tMikroblasen\t\t0\t0\t3\t1\t2\t1\n";
 
-const QString flaechenVorlage = QStringLiteral("%EKR-%[EKR %FlaecheEKR%|%PreisEKR%|%GesamtpreisEKR%]%-EKR%"
-                                               "%VOR-%[VOR %FlaecheVOR%]%-VOR%"
-                                               "%UNI8-%[UNI8 %FlaecheUNI8%]%-UNI8%"
-                                               "%WKP-%[WKP %FlaecheWKP%]%-WKP%"
-                                               "%UNI10-%[UNI10 %FlaecheUNI10%|%PreisUNI10%|%GesamtpreisUNI10%]%-UNI10%");
-const QString rohrVorlage = QStringLiteral("[MVR %BedarfMVR%|%PreisMVR%|%GesamtpreisMVR%]"
-                                           "%150900-%[SR %BedarfSR%|%PreisSR%|%GesamtpreisSR%]%-150900%"
-                                           "%150910-%[IS %BedarfIS%|%PreisIS%|%GesamtpreisIS%]%-150910%"
-                                           "%150930-%[H %BedarfHaken%|%PreisHaken%|%GesamtpreisHaken%]%-150930%");
+const QString flaechenVorlage =
+    QStringLiteral("%EKR-%[EKR %FlaecheEKR%|%PreisEKR%|%GesamtpreisEKR%]%-EKR%"
+                   "%VOR-%[VOR %FlaecheVOR%]%-VOR%"
+                   "%UNI8-%[UNI8 %FlaecheUNI8%]%-UNI8%"
+                   "%WKP-%[WKP %FlaecheWKP%]%-WKP%"
+                   "%UNI10-%[UNI10 %FlaecheUNI10%|%PreisUNI10%|%GesamtpreisUNI10%]%-UNI10%");
+const QString rohrVorlage =
+    QStringLiteral("[MVR %BedarfMVR%|%PreisMVR%|%GesamtpreisMVR%]"
+                   "%150900-%[SR %BedarfSR%|%PreisSR%|%GesamtpreisSR%]%-150900%"
+                   "%150910-%[IS %BedarfIS%|%PreisIS%|%GesamtpreisIS%]%-150910%"
+                   "%150930-%[H %BedarfHaken%|%PreisHaken%|%GesamtpreisHaken%]%-150930%");
 const QString fittingVorlage = QStringLiteral("%150212-%[%Bedarf16_10%|%Gesamtpreis16_10%]%-150212%"
                                               "%150213-%[%Bedarf10_10%|%Gesamtpreis10_10%]%-150213%"
                                               "%150215-%[%Bedarf16_10_16%|%Gesamtpreis16_10_16%]%-150215%"
@@ -162,11 +164,14 @@ void TestAusschreibung::rohrDaemmungHaken_data()
     QTest::addColumn<QString>("zubehoer");
     // 110 m pipe at 330 / 200 m; 50 hoses of 2 m; 55 hooks at 11.25 / 50 = 0.225, a half cent
     // up to 0.23.
-    QTest::newRow("mit Fußbodenheizung") << 3 << 1 << "[MVR 110|1.65|181.50][IS 50|2.40|120.00][H 55|0.23|12.65]"
-                                         << "[S 2|49.80][RTL 1|58.00]";
-    QTest::newRow("ohne Fußbodenheizung") << 3 << 0 << "[MVR 120|1.65|198.00][IS 60|2.40|144.00][H 60|0.23|13.80]"
-                                          << "[S 3|74.70]";
-    QTest::newRow("ohne Kreise") << 0 << 0 << "[MVR 0|1.65|0.00]" << "";
+    QTest::newRow("mit Fußbodenheizung")
+        << 3 << 1 << "[MVR 110|1.65|181.50][IS 50|2.40|120.00][H 55|0.23|12.65]"
+        << "[S 2|49.80][RTL 1|58.00]";
+    QTest::newRow("ohne Fußbodenheizung")
+        << 3 << 0 << "[MVR 120|1.65|198.00][IS 60|2.40|144.00][H 60|0.23|13.80]"
+        << "[S 3|74.70]";
+    QTest::newRow("ohne Kreise") << 0 << 0 << "[MVR 0|1.65|0.00]"
+                                 << "";
 }
 
 void TestAusschreibung::rohrDaemmungHaken()
@@ -215,13 +220,15 @@ void TestAusschreibung::verteilerZeilen()
     g.summen.hkvAndere[4] = 3;
     QTest::ignoreMessage(QtWarningMsg, "Artikel HKV nicht gefunden!!!");
     QCOMPARE(gefuellt(g, zeile, 1), QStringLiteral("[2|1|100.50|100.50][5|2|0.33|0.67][10|1|0.00|0.00]"));
-    QCOMPARE(gefuellt(g, QStringLiteral("[%Schrank%|%AnzahlSchrank%|%PreisproStkSchrank%|%GesamtpreisSchrank%]"), 2),
+    QCOMPARE(gefuellt(g,
+                      QStringLiteral("[%Schrank%|%AnzahlSchrank%|%PreisproStkSchrank%|%GesamtpreisSchrank%]"),
+                      2),
              QStringLiteral("[4|3|310.00|930.00]"));
 }
 
 void TestAusschreibung::verteilerZeilenUngerundet()
 {
-    // Three manifolds at 0.334: the lines of this part are added without rounding, 1.002.
+    // Three manifolds at 0.334: the manifold lines are added without rounding, 1.002.
     g.summen.hkvKeller[5] = 1;
     g.summen.hkvKeller[6] = 1;
     g.summen.hkvKeller[7] = 1;
@@ -261,7 +268,8 @@ void TestAusschreibung::fehlendeArtikel()
     g.summen.artikel[150212] = 4.0f;
     g.summen.kreiseMitRegistern[4] = 2;
     for (const char* w :
-         {"Artikel Schiebehülsen-Kupplung 16/10 nicht gefunden!", "Artikel Schiebehülsen-Kupplung 10/10 nicht gefunden!",
+         {"Artikel Schiebehülsen-Kupplung 16/10 nicht gefunden!",
+          "Artikel Schiebehülsen-Kupplung 10/10 nicht gefunden!",
           "Artikel Schiebehülsen-T-Stück 16/10/16 nicht gefunden!", "Artikel Schiebehülse 10 nicht gefunden!",
           "Artikel Schiebehülse 16 nicht gefunden!", "Artikel Mehrschichtverbundrohr 16x2 nicht gefunden!",
           "Artikel Schutzrohr 16x2 nicht gefunden!", "Artikel Isolierschlauch nicht gefunden!",
@@ -271,8 +279,9 @@ void TestAusschreibung::fehlendeArtikel()
     QCOMPARE(gefuellt(g, fittingVorlage + rohrVorlage, 0),
              QStringLiteral("[4|0.00][MVR 80|0.00|0.00][SR 4.8|0.00|0.00][IS 40|0.00|0.00][H 40|0.00|0.00]"));
 
-    for (const char* w : {"Artikel Raumthermostat nicht gefunden!!!", "Artikel Schlammabscheider nicht gefunden!!!",
-                          "Artikel Mikroblasenabscheider nicht gefunden!!!"})
+    for (const char* w :
+         {"Artikel Raumthermostat nicht gefunden!!!", "Artikel Schlammabscheider nicht gefunden!!!",
+          "Artikel Mikroblasenabscheider nicht gefunden!!!"})
         QTest::ignoreMessage(QtWarningMsg, w);
     const QString teil3 = gefuellt(g, zubehoerVorlage, 3);
     QVERIFY2(teil3.startsWith(QLatin1String("[S 2|0.00][RT 0][SA 1|0.00][MB 1]")), qPrintable(teil3));

@@ -20,13 +20,13 @@ Q_DECLARE_METATYPE(Berichte::Art)
 namespace {
 
 // The templates of each report in the order they are read.
-const QStringList vorlagenEingaben1{"projekt", "gebaeude", "etage", "etagetotal",
-                                    "etagekopf", "raum", "sonstig", "pe1projekttotal"};
-const QStringList vorlagenEingaben2{"pe2projekt",      "pe2gebaeude",     "pe2etage",    "pe2raum",
-                                    "pe2flaeche1kopf", "pe2flaeche1",     "pe2flaeche2kopf", "pe2flaeche2",
-                                    "pe2wpiplatte",    "pe2sonstig",      "pe2projekttotal"};
-const QStringList vorlagenVoranschlag{"ausschreibungstext", "ausschreibungstext1", "ausschreibungstext2", "hkv",
-                                      "hkvuvs"};
+const QStringList vorlagenEingaben1{"projekt",   "gebaeude", "etage",   "etagetotal",
+                                    "etagekopf", "raum",     "sonstig", "pe1projekttotal"};
+const QStringList vorlagenEingaben2{"pe2projekt",      "pe2gebaeude", "pe2etage",        "pe2raum",
+                                    "pe2flaeche1kopf", "pe2flaeche1", "pe2flaeche2kopf", "pe2flaeche2",
+                                    "pe2wpiplatte",    "pe2sonstig",  "pe2projekttotal"};
+const QStringList vorlagenVoranschlag{"ausschreibungstext", "ausschreibungstext1", "ausschreibungstext2",
+                                      "hkv", "hkvuvs"};
 const QStringList vorlagenAngebot{"kaheader", "kagruppe", "kaartikel", "kazus", "kaanmerkung"};
 
 // Compact templates that show which placeholders a piece got and in which order pieces come.
@@ -36,8 +36,9 @@ const QList<QPair<QString, QString>> kurzVorlagen{
     {"etage", "[E %EtageBezeichnung%|%AnzahlRaume%|%SWHE%]"},
     {"etagetotal", "[Total %Flaeche%|%WB%|%SystemWH%|%FlaecheWH%|%FlacheFBH%|%Differenz%|%AnzHK%]"},
     {"etagekopf", "[K %EtageBezeichnung%]"},
-    {"raum", "[R %RaumBezeichnung%|%RaumTemperatur%|%RaumFlache%|%GeschWB%|%WB%|%SWHR%|%FlacheWH%|%FlacheFBH%|"
-             "%Differenz%|%AnzHK%]"},
+    {"raum",
+     "[R %RaumBezeichnung%|%RaumTemperatur%|%RaumFlache%|%GeschWB%|%WB%|%SWHR%|%FlacheWH%|%FlacheFBH%|"
+     "%Differenz%|%AnzHK%]"},
     {"sonstig", "[S %Stundens%|%Montagez%]"},
     {"pe1projekttotal", "[PT %NutzFlaeche%|%Waermebedarf%|%EKR%|%VOR%|%UNI%|%WKP%|%FBH%|%Differenz%]"},
     {"pe2projekt", "[P2 %Datum%|%ProjektBezeichnung%]"},
@@ -132,10 +133,11 @@ void TestBerichte::fehlendeVorlage_data()
 {
     QTest::addColumn<Berichte::Art>("art");
     QTest::addColumn<QString>("vorlage");
-    const QList<QPair<Berichte::Art, QStringList>> berichte{{Berichte::Eingaben1, vorlagenEingaben1},
-                                                            {Berichte::Eingaben2, vorlagenEingaben2},
-                                                            {Berichte::Kostenvoranschlag, vorlagenVoranschlag},
-                                                            {Berichte::Kostenangebot, vorlagenAngebot}};
+    const QList<QPair<Berichte::Art, QStringList>> berichte{
+        {Berichte::Eingaben1, vorlagenEingaben1},
+        {Berichte::Eingaben2, vorlagenEingaben2},
+        {Berichte::Kostenvoranschlag, vorlagenVoranschlag},
+        {Berichte::Kostenangebot, vorlagenAngebot}};
     for (const auto& b : berichte) {
         for (const QString& v : b.second)
             QTest::newRow(qPrintable(v)) << b.first << v;
@@ -190,7 +192,9 @@ void TestBerichte::ausgabeWirdGeschrieben()
     QVERIFY2(r.ok, qPrintable(r.fehlerText));
     const QByteArray bytes = TestUmgebung::lies(Berichte::ausgabePfad());
     // Windows-1252, as the templates declare it.
-    QVERIFY(bytes.contains("K\xfc" "che \x80 Stra\xdf" "e"));
+    QVERIFY(bytes.contains("K\xfc"
+                           "che \x80 Stra\xdf"
+                           "e"));
     QVERIFY(bytes.contains("charset=windows-1252"));
     QCOMPARE(TextCodec::decode(bytes), r.html);
     // The spacing image lies beside the document for the preview.
@@ -215,7 +219,8 @@ void TestBerichte::vollstaendig_data()
         const QString s = QString::number(stand);
         QTest::newRow(qPrintable("eingaben1 " + s)) << Berichte::Eingaben1 << stand << 0 << 8;
         QTest::newRow(qPrintable("eingaben2 " + s)) << Berichte::Eingaben2 << stand << -1 << 8;
-        QTest::newRow(qPrintable("kostenvoranschlag " + s)) << Berichte::Kostenvoranschlag << stand << -1 << 0;
+        QTest::newRow(qPrintable("kostenvoranschlag " + s))
+            << Berichte::Kostenvoranschlag << stand << -1 << 0;
         QTest::newRow(qPrintable("kostenangebot " + s)) << Berichte::Kostenangebot << stand << -1 << 0;
     }
 }
@@ -245,7 +250,8 @@ void TestBerichte::vollstaendig()
 void TestBerichte::beispielprojekte()
 {
     const QDir dir(TestUmgebung::shareDir() + QStringLiteral("projekte"));
-    const QStringList dateien = dir.entryList({QStringLiteral("*.bwh"), QStringLiteral("*.bwb")}, QDir::Files);
+    const QStringList dateien =
+        dir.entryList({QStringLiteral("*.bwh"), QStringLiteral("*.bwb")}, QDir::Files);
     if (dateien.isEmpty())
         QSKIP("no sample projects installed");
     const Berichte::Art arten[4] = {Berichte::Eingaben1, Berichte::Eingaben2, Berichte::Kostenvoranschlag,
@@ -299,17 +305,16 @@ void TestBerichte::eingaben1Reihenfolge()
     const BerichtErgebnis r = Berichte::printEingaben1(baum);
     QVERIFY2(r.ok, qPrintable(r.fehlerText));
     const QString alter = Kataloge::name(Kataloge::gebaeudeStandards(), 2);
-    const QString erwartet = QStringLiteral("[P 07.03.2008|Haus|7|Weg 1|Ort|12345]") +
-                             QStringLiteral("[G Vorlauftemperatur 40|2|RI-10|%1|30]").arg(alter) +
-                             QStringLiteral("[E EG|2|RI-10][E KG|0|RI-10]") +
-                             QStringLiteral("\n</table>\n<p><b>Raumkenndaten</b></p>") +
-                             QStringLiteral("[K EG]") + QStringLiteral("[R Wohnen|20|30|60|1800|RI-10|23.5||12.5|3]") +
-                             QStringLiteral("[R Bad|24|8|100|800|||6|-272|1]") +
-                             QStringLiteral("[Total 38|2600|RI-10|23.5|6|-259.5|4]") + QStringLiteral("\n</table>\n") +
-                             QStringLiteral("[K KG]") + QStringLiteral("[Total 0|0|||0|0|0]") +
-                             QStringLiteral("\n</table>\n") +
-                             QStringLiteral("[PT 38.00|2600.0|23.5|0.0|0.0|0.0|6.0|-259.5]") +
-                             QStringLiteral("[S 45|12]");
+    const QString erwartet =
+        QStringLiteral("[P 07.03.2008|Haus|7|Weg 1|Ort|12345]") +
+        QStringLiteral("[G Vorlauftemperatur 40|2|RI-10|%1|30]").arg(alter) +
+        QStringLiteral("[E EG|2|RI-10][E KG|0|RI-10]") +
+        QStringLiteral("\n</table>\n<p><b>Raumkenndaten</b></p>") + QStringLiteral("[K EG]") +
+        QStringLiteral("[R Wohnen|20|30|60|1800|RI-10|23.5||12.5|3]") +
+        QStringLiteral("[R Bad|24|8|100|800|||6|-272|1]") +
+        QStringLiteral("[Total 38|2600|RI-10|23.5|6|-259.5|4]") + QStringLiteral("\n</table>\n") +
+        QStringLiteral("[K KG]") + QStringLiteral("[Total 0|0|||0|0|0]") + QStringLiteral("\n</table>\n") +
+        QStringLiteral("[PT 38.00|2600.0|23.5|0.0|0.0|0.0|6.0|-259.5]") + QStringLiteral("[S 45|12]");
     QCOMPARE(r.html, erwartet);
 }
 
@@ -333,10 +338,10 @@ void TestBerichte::eingaben1Summen()
             differenz += raum->differenz;
         }
     }
-    const QString erwartet = QStringLiteral("[PT 116.00|6360.0|%1|%2|%3|%4|34.0|%5]")
-                                 .arg(Zahl::fest(proSystem[0], 1), Zahl::fest(proSystem[1], 1),
-                                      Zahl::fest(proSystem[2], 1), Zahl::fest(proSystem[3], 1),
-                                      Zahl::fest(differenz, 1));
+    const QString erwartet =
+        QStringLiteral("[PT 116.00|6360.0|%1|%2|%3|%4|34.0|%5]")
+            .arg(Zahl::fest(proSystem[0], 1), Zahl::fest(proSystem[1], 1), Zahl::fest(proSystem[2], 1),
+                 Zahl::fest(proSystem[3], 1), Zahl::fest(differenz, 1));
     QVERIFY2(r.html.contains(erwartet), qPrintable(r.html));
     // The floor line of the basement and its totals: two rooms, RI-10 only.
     QVERIFY(r.html.contains(QLatin1String("[E Kellergeschoss|2|RI-10]")));
@@ -348,8 +353,10 @@ void TestBerichte::rolleNachWort()
     kurzVorlagenSchreiben();
     // A totals template without "Total" is a floor line; a building template without
     // "Vorlauftemperatur" gets the totals.
-    QVERIFY(TestUmgebung::schreibe(ausdrucke() + QStringLiteral("etagetotal.html"), "[X %EtageBezeichnung%|%Flaeche%]"));
-    QVERIFY(TestUmgebung::schreibe(ausdrucke() + QStringLiteral("gebaeude.html"), "[G %NutzFlaeche%|%AnzahlEtagen%]"));
+    QVERIFY(TestUmgebung::schreibe(ausdrucke() + QStringLiteral("etagetotal.html"),
+                                   "[X %EtageBezeichnung%|%Flaeche%]"));
+    QVERIFY(TestUmgebung::schreibe(ausdrucke() + QStringLiteral("gebaeude.html"),
+                                   "[G %NutzFlaeche%|%AnzahlEtagen%]"));
     ProjektBaum baum;
     baum.newProjekt();
     WHListItem* eg = Beispiel::etage(baum, QStringLiteral("EG"), 0);
@@ -426,7 +433,8 @@ void TestBerichte::eingaben2FlaechenUndZusammenstellung()
     raum->heizflaechen = {Beispiel::flaeche(5.0, 4, 0, 7.0), Beispiel::flaeche(3.75, 3, 0, 10.0),
                           Beispiel::flaeche(1.25, 1, 1, 14.0), Beispiel::flaeche(2.0, 0, 0, 12.5, true)};
     raum->zusammenstellung = {2, 2, 3, 0, 1, 0, 0, 0};
-    const QString zeile = QStringLiteral("[F %NrFlaeche%|%FGroesse%|%RegGroesse%|%AnzReg%|%Entfernung%|%TKreis%|%MS%]");
+    const QString zeile =
+        QStringLiteral("[F %NrFlaeche%|%FGroesse%|%RegGroesse%|%AnzReg%|%Entfernung%|%TKreis%|%MS%]");
     const QString platte = QStringLiteral("[Z %Nr%|%Bez%|%ArtNr%|%Breite%|%Hoehe%|%Groesse%|%Anzahl%]");
 
     // The circuit's mass flow on its first surface only; a direct surface has its own.
@@ -481,7 +489,9 @@ void TestBerichte::eingaben2SummenLaufenMit()
     const QString erwartet = QStringLiteral("[PT2 116.00|6360.0|15.0|%1|8.0|2.5|34.0|%2]")
                                  .arg(Zahl::fest(11.25f, 1), Zahl::fest(differenz, 1));
     QVERIFY2(r.html.contains(erwartet), qPrintable(r.html));
-    QVERIFY2(r.html.contains(QLatin1String("[R2 Technik/Kellergeschoss|8|320|8 (Dir. HKV)|36 (2 TK)||||384.0]")), qPrintable(r.html));
+    QVERIFY2(
+        r.html.contains(QLatin1String("[R2 Technik/Kellergeschoss|8|320|8 (Dir. HKV)|36 (2 TK)||||384.0]")),
+        qPrintable(r.html));
 
     // A second run starts the totals from zero again.
     QCOMPARE(Berichte::printEingaben2(baum).html, r.html);

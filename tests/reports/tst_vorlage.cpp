@@ -36,8 +36,10 @@ void TestVorlage::ersetzt_data()
                              << "<b>Haus Meyer</b> Haus Meyer";
     QTest::newRow("gross und klein") << "%projektbezeichnung% %PROJEKTBEZEICHNUNG%"
                                      << "%projektbezeichnung% %PROJEKTBEZEICHNUNG%";
-    QTest::newRow("ohne Prozentzeichen") << "ProjektBezeichnung" << "ProjektBezeichnung";
-    QTest::newRow("über Zeilen") << "a\n%ProjektBezeichnung%\nb" << "a\nHaus Meyer\nb";
+    QTest::newRow("ohne Prozentzeichen") << "ProjektBezeichnung"
+                                         << "ProjektBezeichnung";
+    QTest::newRow("über Zeilen") << "a\n%ProjektBezeichnung%\nb"
+                                 << "a\nHaus Meyer\nb";
 }
 
 void TestVorlage::ersetzt()
@@ -75,7 +77,8 @@ void TestVorlage::block_data()
     // From the first opening marker to the last closing marker of the tag.
     QTest::newRow("gierig") << "a%EKR-%1%-EKR%b%EKR-%2%-EKR%c" << false << "ac";
     QTest::newRow("anderer Tag bleibt") << "%VOR-%v%-VOR%%EKR-%e%-EKR%" << false << "%VOR-%v%-VOR%";
-    QTest::newRow("ähnlicher Tag bleibt") << "%UNI8-%8%-UNI8%%UNI10-%10%-UNI10%" << false << "%UNI8-%8%-UNI8%";
+    QTest::newRow("ähnlicher Tag bleibt")
+        << "%UNI8-%8%-UNI8%%UNI10-%10%-UNI10%" << false << "%UNI8-%8%-UNI8%";
     QTest::newRow("alle Marken behalten") << "%EKR-%1%-EKR%-%EKR-%2%-EKR%" << true << "1-2";
     QTest::newRow("ohne Schlussmarke") << "a%EKR-%b" << false << "a%EKR-%b";
     QTest::newRow("Zeilenende CRLF") << "x%WKP-%\r\n<tr>\r\n%-WKP%y" << false << "xy";
@@ -119,7 +122,8 @@ void TestVorlage::escapterTextWirdNieZumPlatzhalter()
 {
     // A name that looks like a placeholder or block marker must not be filled or cut later.
     QString text = QStringLiteral("%ProjektBezeichnung% %EKR-%x%-EKR% %Vorlauftemperatur%");
-    Vorlage::ersetzeText(text, QStringLiteral("%ProjektBezeichnung%"), QStringLiteral("%Vorlauftemperatur% %-EKR%"));
+    Vorlage::ersetzeText(text, QStringLiteral("%ProjektBezeichnung%"),
+                         QStringLiteral("%Vorlauftemperatur% %-EKR%"));
     Vorlage::ersetze(text, QStringLiteral("%Vorlauftemperatur%"), QStringLiteral("45"));
     Vorlage::entferneBlock(text, QStringLiteral("EKR"));
     QCOMPARE(text, QStringLiteral("&#37;Vorlauftemperatur&#37; &#37;-EKR&#37;  45"));
@@ -137,7 +141,8 @@ void TestVorlage::laedtGanzUndInWindows1252()
     Pfade::setApplDir(dir.path() + QLatin1Char('/'));
     // "Fläche m²" and the euro sign as single bytes, CR LF kept as it is.
     QVERIFY(TestUmgebung::schreibe(dir.path() + QStringLiteral("/ausdrucke/raum.html"),
-                                   QByteArray("<td>Fl\xe4" "che m\xb2 \x80</td>\r\n<td>%WB%</td>\n")));
+                                   QByteArray("<td>Fl\xe4"
+                                              "che m\xb2 \x80</td>\r\n<td>%WB%</td>\n")));
     QString inhalt;
     QString fehler;
     QVERIFY(Vorlage::lade(QStringLiteral("raum"), inhalt, fehler));
@@ -164,8 +169,9 @@ void TestVorlage::ladeAlleStopptBeiDerErstenFehlenden()
     QVERIFY(TestUmgebung::schreibe(dir.path() + QStringLiteral("/ausdrucke/c.html"), "C"));
     QStringList inhalte;
     QString fehler;
-    QVERIFY(!Vorlage::ladeAlle({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")},
-                               inhalte, fehler));
+    QVERIFY(!Vorlage::ladeAlle(
+        {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}, inhalte,
+        fehler));
     QCOMPARE(fehler, QStringLiteral("Datei b.html konnte nicht geöffnet werden!"));
     QVERIFY(inhalte.isEmpty());
     QVERIFY(Vorlage::ladeAlle({QStringLiteral("c"), QStringLiteral("a")}, inhalte, fehler));

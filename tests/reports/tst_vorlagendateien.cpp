@@ -2,6 +2,7 @@
 #include "reports/vorlage.h"
 #include "testumgebung.h"
 
+#include <QDir>
 #include <QtTest>
 
 // The shipped templates: each carries the placeholders and block tags the program fills, the
@@ -30,7 +31,8 @@ void TestVorlagenDateien::platzhalter_data()
 {
     QTest::addColumn<QString>("vorlage");
     QTest::addColumn<QStringList>("namen");
-    const QStringList projekt{"Datum", "ProjektBezeichnung", "ProjektNR", "ProjektStrasse", "ProjektOrt", "ProjektPLZ"};
+    const QStringList projekt{"Datum",          "ProjektBezeichnung", "ProjektNR",
+                              "ProjektStrasse", "ProjektOrt",         "ProjektPLZ"};
     const QStringList gebaeude{"Vorlauftemperatur", "AnzahlEtagen", "SWHG", "Gebaudealter", "UeberWB"};
     const QStringList etage{"EtageBezeichnung", "AnzahlRaume", "SWHE"};
     QTest::newRow("projekt") << "projekt" << projekt;
@@ -41,37 +43,64 @@ void TestVorlagenDateien::platzhalter_data()
     QTest::newRow("pe2etage") << "pe2etage" << etage;
     QTest::newRow("etagekopf") << "etagekopf" << QStringList{"EtageBezeichnung"};
     QTest::newRow("etagetotal") << "etagetotal"
-                                << QStringList{"Flaeche", "WB", "SystemWH", "FlaecheWH", "FlacheFBH", "Differenz", "AnzHK"};
+                                << QStringList{"Flaeche",   "WB",        "SystemWH", "FlaecheWH",
+                                               "FlacheFBH", "Differenz", "AnzHK"};
     QTest::newRow("raum") << "raum"
-                          << QStringList{"RaumBezeichnung", "RaumTemperatur", "RaumFlache", "GeschWB", "WB", "SWHR",
-                                         "FlacheWH", "FlacheFBH", "Differenz", "AnzHK"};
-    QTest::newRow("pe2raum") << "pe2raum"
-                             << QStringList{"RaumBezeichnung", "RaumTemperatur", "RaumFlache", "GeschWB", "WB",
-                                            "FlacheFBH", "MS", "FlacheWH", "FlacheWH1", "SWHR", "DiffWaerme"};
+                          << QStringList{
+                                 "RaumBezeichnung", "RaumTemperatur", "RaumFlache", "GeschWB", "WB", "SWHR",
+                                 "FlacheWH",        "FlacheFBH",      "Differenz",  "AnzHK"};
+    QTest::newRow("pe2raum")
+        << "pe2raum"
+        << QStringList{
+               "RaumBezeichnung", "RaumTemperatur", "RaumFlache", "GeschWB",   "WB", "FlacheFBH", "MS",
+               "FlacheWH",        "FlacheWH1",      "SWHR",       "DiffWaerme"};
     QTest::newRow("pe2flaeche2") << "pe2flaeche2"
-                                 << QStringList{"NrFlaeche", "FGroesse", "RegGroesse", "AnzReg", "Entfernung", "TKreis",
-                                                "MS"};
-    QTest::newRow("pe2wpiplatte") << "pe2wpiplatte"
-                                  << QStringList{"Nr", "Bez", "ArtNr", "Breite", "Hoehe", "Groesse", "Anzahl"};
+                                 << QStringList{"NrFlaeche",  "FGroesse", "RegGroesse", "AnzReg",
+                                                "Entfernung", "TKreis",   "MS"};
+    QTest::newRow("pe2wpiplatte") << "pe2wpiplatte" << QStringList{"Nr",    "Bez",     "ArtNr", "Breite",
+                                                                   "Hoehe", "Groesse", "Anzahl"};
     QTest::newRow("pe1projekttotal") << "pe1projekttotal"
-                                     << QStringList{"NutzFlaeche", "Waermebedarf", "EKR", "VOR", "UNI", "WKP", "FBH",
-                                                    "Differenz"};
+                                     << QStringList{"NutzFlaeche", "Waermebedarf", "EKR", "VOR",
+                                                    "UNI",         "WKP",          "FBH", "Differenz"};
     QTest::newRow("pe2projekttotal") << "pe2projekttotal"
-                                     << QStringList{"NutzFlaeche", "Waermebedarf", "WR", "WRD", "WP", "WPI", "FBH",
-                                                    "Differenz"};
+                                     << QStringList{"NutzFlaeche", "Waermebedarf", "WR",  "WRD",
+                                                    "WP",          "WPI",          "FBH", "Differenz"};
     QTest::newRow("sonstig") << "sonstig" << QStringList{"Stundens", "Montagez"};
     QTest::newRow("pe2sonstig") << "pe2sonstig" << QStringList{"Stundens", "Montagez", "Abschlag"};
-    QTest::newRow("kaheader") << "kaheader" << QStringList{"ProjektBezeichnung", "setdate", "Vorlauftemperatur"};
+    QTest::newRow("kaheader") << "kaheader"
+                              << QStringList{"ProjektBezeichnung", "setdate", "Vorlauftemperatur"};
     QTest::newRow("kagruppe") << "kagruppe" << QStringList{"GruppeBezeichnung"};
     QTest::newRow("kaartikel") << "kaartikel"
-                               << QStringList{"Bezeichnung", "BezeichnungLong", "Menge", "Einzelpreis", "Gesamtpreis"};
+                               << QStringList{"Bezeichnung", "BezeichnungLong", "Menge", "Einzelpreis",
+                                              "Gesamtpreis"};
     QTest::newRow("kazus") << "kazus"
-                           << QStringList{"AnzahlStunden", "PreisStunde", "GesamtLohn", "Abschlag", "SummeGesamt",
-                                          "MwstSatz", "Mwst", "SummeMwst"};
-    QStringList teil0{"ProjektBezeichnung", "setdate", "Vorlauftemperatur", "BedarfMVR", "PreisMVR", "GesamtpreisMVR",
-                      "BedarfSR", "PreisSR", "GesamtpreisSR", "BedarfIS", "PreisIS", "GesamtpreisIS", "BedarfHaken",
-                      "PreisHaken", "GesamtpreisHaken", "EKR-", "-EKR", "VOR-", "-VOR", "UNI8-", "-UNI8", "WKP-", "-WKP",
-                      "UNI10-", "-UNI10"};
+                           << QStringList{"AnzahlStunden", "PreisStunde", "GesamtLohn", "Abschlag",
+                                          "SummeGesamt",   "MwstSatz",    "Mwst",       "SummeMwst"};
+    QStringList teil0{"ProjektBezeichnung",
+                      "setdate",
+                      "Vorlauftemperatur",
+                      "BedarfMVR",
+                      "PreisMVR",
+                      "GesamtpreisMVR",
+                      "BedarfSR",
+                      "PreisSR",
+                      "GesamtpreisSR",
+                      "BedarfIS",
+                      "PreisIS",
+                      "GesamtpreisIS",
+                      "BedarfHaken",
+                      "PreisHaken",
+                      "GesamtpreisHaken",
+                      "EKR-",
+                      "-EKR",
+                      "VOR-",
+                      "-VOR",
+                      "UNI8-",
+                      "-UNI8",
+                      "WKP-",
+                      "-WKP",
+                      "UNI10-",
+                      "-UNI10"};
     for (const char* s : {"EKR", "VOR", "UNI8", "WKP", "UNI10"})
         teil0 << QStringLiteral("Flaeche%1").arg(s) << QStringLiteral("Preis%1").arg(s)
               << QStringLiteral("Gesamtpreis%1").arg(s);
@@ -83,7 +112,8 @@ void TestVorlagenDateien::platzhalter_data()
     QTest::newRow("ausschreibungstext") << "ausschreibungstext" << teil0;
     QTest::newRow("hkv") << "hkv" << QStringList{"AnzHK", "AnzahlHKV", "PreisproStkHKV", "GesamtpreisHKV"};
     QTest::newRow("hkvuvs") << "hkvuvs"
-                            << QStringList{"Schrank", "AnzahlSchrank", "PreisproStkSchrank", "GesamtpreisSchrank"};
+                            << QStringList{"Schrank", "AnzahlSchrank", "PreisproStkSchrank",
+                                           "GesamtpreisSchrank"};
     QStringList teil3{"Bedarf150310",
                       "Preispro150310",
                       "Gesamtpreis150310",
@@ -128,7 +158,8 @@ void TestVorlagenDateien::platzhalter()
     QString fehler;
     QVERIFY2(Vorlage::lade(vorlage, text, fehler), qPrintable(fehler));
     for (const QString& n : namen)
-        QVERIFY2(text.contains(QLatin1Char('%') + n + QLatin1Char('%')), qPrintable(vorlage + QStringLiteral(": ") + n));
+        QVERIFY2(text.contains(QLatin1Char('%') + n + QLatin1Char('%')),
+                 qPrintable(vorlage + QStringLiteral(": ") + n));
     // Each block tag stands once, so that dropping it takes exactly its position.
     for (const QString& n : namen) {
         if (n.endsWith(QLatin1Char('-')))
@@ -168,13 +199,14 @@ void TestVorlagenDateien::kodierung()
     // Umlauts as single bytes: no UTF-8 sequence such as "Ã¤" in the file.
     QVERIFY(!bytes.contains("\xc3\xa4") && !bytes.contains("\xc3\xbc") && !bytes.contains("\xc2\xb2"));
     if (bytes.contains("<html"))
-        QVERIFY(bytes.contains(
-            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"));
+        QVERIFY(
+            bytes.contains("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"));
 }
 
 void TestVorlagenDateien::leerPng()
 {
-    const QByteArray png = TestUmgebung::lies(TestUmgebung::shareDir() + QStringLiteral("ausdrucke/leer.png"));
+    const QByteArray png =
+        TestUmgebung::lies(TestUmgebung::shareDir() + QStringLiteral("ausdrucke/leer.png"));
     QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
     // IHDR: 1 × 1 pixels.
     QCOMPARE(png.mid(16, 8), QByteArray("\0\0\0\x01\0\0\0\x01", 8));

@@ -1,10 +1,10 @@
+#include "../reports/beispielprojekt.h"
 #include "app/pfade.h"
 #include "app/textcodec.h"
 #include "model/projektbaum.h"
 #include "model/projektdatei.h"
 #include "reports/berichte.h"
 #include "reports/vorlage.h"
-#include "../reports/beispielprojekt.h"
 #include "testumgebung.h"
 
 #include <QDir>
@@ -62,8 +62,9 @@ void TestBerichtPdf::drucke(const QString& html, const QString& name, int orient
     // Relative images (the spacing image) resolve in the templates' folder. Printing lays out
     // a copy of the document, which resolves them by the document's own address.
     doc.setBaseUrl(QUrl::fromLocalFile(Pfade::vorlagenDir()));
-    doc.setMetaInformation(QTextDocument::DocumentUrl,
-                           QUrl::fromLocalFile(Pfade::vorlagenDir() + QStringLiteral("ausdruck.html")).toString());
+    doc.setMetaInformation(
+        QTextDocument::DocumentUrl,
+        QUrl::fromLocalFile(Pfade::vorlagenDir() + QStringLiteral("ausdruck.html")).toString());
     doc.setHtml(html);
 
     QStringList ziele{m_pdf.filePath(name + QStringLiteral(".pdf"))};
@@ -152,12 +153,14 @@ void TestBerichtPdf::bestellfax()
     QVERIFY(Vorlage::lade(QStringLiteral("bestellung3"), fuss, fehler));
     Vorlage::ersetze(kopf, QStringLiteral("%Date%"), QStringLiteral("12.05.2008"));
     Vorlage::ersetze(kopf, QStringLiteral("%KundeNr%"), QStringLiteral("40817"));
-    Vorlage::ersetze(kopf, QStringLiteral("%Absender%"),
-                     Vorlage::html(QStringLiteral("Haustechnik Beispiel GmbH\nMax Muster\nAm Markt 3\n34117 Kassel"),
-                                   true));
+    Vorlage::ersetze(
+        kopf, QStringLiteral("%Absender%"),
+        Vorlage::html(QStringLiteral("Haustechnik Beispiel GmbH\nMax Muster\nAm Markt 3\n34117 Kassel"),
+                      true));
     QString positionen;
-    const QStringList artikel{"0150003|Mehrschichtverbundrohr 10x1,3|2", "0150010|Mehrschichtverbundrohr 16x2|1",
-                              "0150212|Schiebehülsen-Kupplung 16/10|14", "0151522|Heizkreisverteiler 4-fach im Schrank|1"};
+    const QStringList artikel{
+        "0150003|Mehrschichtverbundrohr 10x1,3|2", "0150010|Mehrschichtverbundrohr 16x2|1",
+        "0150212|Schiebehülsen-Kupplung 16/10|14", "0151522|Heizkreisverteiler 4-fach im Schrank|1"};
     for (int i = 0; i < artikel.size(); ++i) {
         const QStringList f = artikel.at(i).split(QLatin1Char('|'));
         QString p = position;
@@ -169,8 +172,9 @@ void TestBerichtPdf::bestellfax()
     }
     Vorlage::ersetze(fuss, QStringLiteral("%GesamtWert%"), QStringLiteral("1234.56"));
     Vorlage::ersetze(fuss, QStringLiteral("%Liefer%"), QStringLiteral("Paket"));
-    Vorlage::ersetze(fuss, QStringLiteral("%Bemerk%"),
-                     Vorlage::html(QStringLiteral("Bitte bis Freitag liefern.\nAnlieferung über den Hof."), true));
+    Vorlage::ersetze(
+        fuss, QStringLiteral("%Bemerk%"),
+        Vorlage::html(QStringLiteral("Bitte bis Freitag liefern.\nAnlieferung über den Hof."), true));
     drucke(kopf + positionen + fuss, QStringLiteral("bestellfax"), BerichtErgebnis::druckerStandard, 0);
 }
 

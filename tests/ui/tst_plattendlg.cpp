@@ -21,7 +21,9 @@ QList<int> angeboteIm(WHPlattenDlg& dlg)
 
 void setzeAnzahl(WHPlattenDlg& dlg, int typ, int anzahl)
 {
-    dlg.findChild<QTableWidget*>(QStringLiteral("tableWidget"))->item(typ, 1)->setText(QString::number(anzahl));
+    dlg.findChild<QTableWidget*>(QStringLiteral("tableWidget"))
+        ->item(typ, 1)
+        ->setText(QString::number(anzahl));
 }
 } // namespace
 
@@ -120,16 +122,19 @@ private slots:
         QFETCH(QColor, farbe);
         WHPlattenDlg dlg(1, {0, 0}, soll, 0);
         setzeAnzahl(dlg, 0, 2);
-        QCOMPARE(dlg.findChild<QLabel*>(QStringLiteral("tlDifferenz"))->palette().color(QPalette::WindowText), farbe);
+        QCOMPARE(dlg.findChild<QLabel*>(QStringLiteral("tlDifferenz"))->palette().color(QPalette::WindowText),
+                 farbe);
     }
 
     void vorauswahl()
     {
         WHPlattenDlg dlg(1, {1, 1}, 2.5, 2);
-        QCOMPARE(dlg.findChild<QComboBox*>(QStringLiteral("comboBoxAnzahlReg"))->currentText(), QStringLiteral("2"));
+        QCOMPARE(dlg.findChild<QComboBox*>(QStringLiteral("comboBoxAnzahlReg"))->currentText(),
+                 QStringLiteral("2"));
         // A changed count offers anew and takes the first entry.
         setzeAnzahl(dlg, 1, 0);
-        QCOMPARE(dlg.findChild<QComboBox*>(QStringLiteral("comboBoxAnzahlReg"))->currentText(), QStringLiteral("1"));
+        QCOMPARE(dlg.findChild<QComboBox*>(QStringLiteral("comboBoxAnzahlReg"))->currentText(),
+                 QStringLiteral("1"));
     }
 
     void anwenden()
@@ -165,9 +170,10 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         QCOMPARE(MessageBox::gezeigt().size(), 1);
         QCOMPARE(MessageBox::gezeigt().at(0).titel, QStringLiteral("Fehler"));
-        QCOMPARE(MessageBox::gezeigt().at(0).text,
-                 QStringLiteral("Die gewählte Registerzusammenstellung ist nicht erlaubt,\nda die Differenz der "
-                                "Registerflächen zu gross ist!"));
+        QCOMPARE(
+            MessageBox::gezeigt().at(0).text,
+            QStringLiteral("Die gewählte Registerzusammenstellung ist nicht erlaubt,\nda die Differenz der "
+                           "Registerflächen zu gross ist!"));
     }
 
     void zaehlerImEditor()
@@ -183,7 +189,8 @@ private slots:
         spin->setValue(2);
         // Each step reaches the table at once.
         QCOMPARE(tabelle->item(0, 1)->text(), QStringLiteral("2"));
-        QCOMPARE(dlg.findChild<combospinWgt*>(QStringLiteral("csbFlaecheIst"))->text(), QStringLiteral("2.5"));
+        QCOMPARE(dlg.findChild<combospinWgt*>(QStringLiteral("csbFlaecheIst"))->text(),
+                 QStringLiteral("2.5"));
     }
 };
 

@@ -139,6 +139,30 @@ private slots:
         QCOMPARE(w.currentItem()->text(), QStringLiteral("Raum 1"));
     }
 
+    void wischen_data()
+    {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<QString>("danach");
+        QTest::newRow("nach rechts") << 4 << "Etage 1";
+        QTest::newRow("zu kurz") << 3 << "Gebäude";
+        QTest::newRow("nach links") << -4 << "Projekt";
+    }
+
+    // A drag over the central widget or over a page walks the project like the buttons.
+    void wischen()
+    {
+        QFETCH(int, dx);
+        QFETCH(QString, danach);
+        WHMainWidget w;
+        etageMitRaeumen(w, 0);
+        w.waehle(w.baum().gebaeudeItem());
+        QWidget* seite = w.seite(WHBaseData::TypGebaeude);
+        const QPoint start(seite->width() / 2, seite->height() - 5);
+        QTest::mousePress(seite, Qt::LeftButton, Qt::NoModifier, start);
+        QTest::mouseRelease(seite, Qt::LeftButton, Qt::NoModifier, start + QPoint(dx, 0));
+        QCOMPARE(w.currentItem()->text(), danach);
+    }
+
     void standWechselLegtMaterialAn()
     {
         WHMainWidget w;
