@@ -17,6 +17,8 @@ run() {
 }
 echo "== Beispielprojekt: $sample"
 run show "$sample"
+run check "$sample"
+echo "Alle Räume bestehen die Plausibilitätsprüfungen."
 run material "$sample"
 run report kosten "$sample" -o "$out/kostenangebot.html"
 echo "Kostenangebot geschrieben: $out/kostenangebot.html ($(wc -c <"$out/kostenangebot.html") Bytes)"

@@ -84,7 +84,8 @@ void FlaechenModelItemDelegate::valueChanged()
 
 void FlaechenModelItemDelegate::csbLostFocus()
 {
-    if (auto* editor = qobject_cast<QWidget*>(sender())) {
+    // An editor the view is closing (Return, Escape) loses the focus because it is hidden.
+    if (auto* editor = qobject_cast<QWidget*>(sender()); editor && editor->isVisible()) {
         emit commitData(editor);
         emit closeEditor(editor);
     }

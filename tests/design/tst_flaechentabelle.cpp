@@ -40,18 +40,6 @@ private:
     }
 
 private slots:
-    void koepfe()
-    {
-        QCOMPARE(T::kopfText(0), QStringLiteral("Fläche (m²)"));
-        QCOMPARE(T::kopfText(1), QStringLiteral("Anzahl\nRegister"));
-        QCOMPARE(T::kopfText(2), QStringLiteral("mittlere\nRegistergrösse (m²)"));
-        QCOMPARE(T::kopfText(3), QStringLiteral("Entfernung (m)"));
-        QCOMPARE(T::kopfText(4), QStringLiteral("Direkt an HKV"));
-        QCOMPARE(T::kopfText(5), QStringLiteral("Heizkreis"));
-        QCOMPARE(T::kopfText(6), QStringLiteral("Zusammenst."));
-        QVERIFY(T::kopfText(7).isEmpty());
-    }
-
     void vorschlag_data()
     {
         QTest::addColumn<int>("system");

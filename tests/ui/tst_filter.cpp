@@ -37,7 +37,12 @@ class TestFilter : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { TestUmgebung::isolieren(); }
+    void initTestCase()
+    {
+        TestUmgebung::isolieren();
+        // Window geometry goes to the temporary settings folder of this run.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, TestUmgebung::userConfigDir());
+    }
 
     void wischen_data()
     {

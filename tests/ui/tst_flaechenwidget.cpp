@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
@@ -76,6 +78,8 @@ private slots:
     void initTestCase()
     {
         TestUmgebung::isolieren();
+        // Window geometry goes to the temporary settings folder of this run.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, TestUmgebung::userConfigDir());
         MessageBox::setNichtAnzeigen(true);
     }
     void init()
@@ -210,6 +214,37 @@ private slots:
         kreis->setValue(3);
         QCOMPARE(r.text(0, 5), QStringLiteral("3"));
         QCOMPARE(r.model()->tabelle().flaechen().at(0).heizkreis, 2);
+    }
+
+    void editorMitTasten_data()
+    {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("Return übernimmt") << int(Qt::Key_Return) << "12";
+        QTest::newRow("Escape verwirft") << int(Qt::Key_Escape) << "15";
+    }
+    void editorMitTasten()
+    {
+        QFETCH(int, taste);
+        QFETCH(QString, ergebnis);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        Raum r;
+        r.raum.heizflaechen = {flaeche(2, 1)};
+        r.zeigen();
+        r.seite.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&r.seite));
+        QTableView* tabelle = r.w()->tableView();
+        tabelle->setCurrentIndex(r.model()->index(0, 3));
+        tabelle->edit(r.model()->index(0, 3));
+        auto* editor = tabelle->findChild<combospinWgt*>();
+        QVERIFY(editor);
+        auto* edit = editor->findChild<QLineEdit*>(QStringLiteral("numberEdit"));
+        QTRY_VERIFY(edit->hasFocus());
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("12"));
+        QTest::keyClick(edit, Qt::Key(taste));
+        QTRY_VERIFY(!tabelle->findChild<combospinWgt*>() || !tabelle->findChild<combospinWgt*>()->isVisible());
+        QCOMPARE(r.text(0, 3), ergebnis);
     }
 
     void zusammenstellungsSpalte()

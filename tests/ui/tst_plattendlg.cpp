@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -34,6 +35,8 @@ private slots:
     void initTestCase()
     {
         TestUmgebung::isolieren();
+        // Window geometry goes to the temporary settings folder of this run.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, TestUmgebung::userConfigDir());
         MessageBox::setNichtAnzeigen(true);
     }
     void init() { MessageBox::leeren(); }
