@@ -7,7 +7,23 @@
 
 #include <QSpinBox>
 
-FlaechenModelItemDelegate::FlaechenModelItemDelegate(QObject* parent) : QItemDelegate(parent) {}
+namespace {
+const char* const geschlossenMerker = "whEditorGeschlossen";
+
+bool geschlossen(const QWidget* editor)
+{
+    return editor->property(geschlossenMerker).toBool();
+}
+} // namespace
+
+FlaechenModelItemDelegate::FlaechenModelItemDelegate(QObject* parent) : QItemDelegate(parent)
+{
+    // Connected before any view connects: an editor being closed (Return, Tab, Escape or its
+    // own focus loss) loses the focus while the view closes it and reports once more; that
+    // report must not reach the view again.
+    connect(this, &QAbstractItemDelegate::closeEditor, this,
+            [](QWidget* editor) { editor->setProperty(geschlossenMerker, true); });
+}
 
 QWidget* FlaechenModelItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                                  const QModelIndex& index) const
@@ -78,14 +94,15 @@ void FlaechenModelItemDelegate::updateEditorGeometry(QWidget* editor, const QSty
 
 void FlaechenModelItemDelegate::valueChanged()
 {
-    if (auto* editor = qobject_cast<QWidget*>(sender()))
+    auto* editor = qobject_cast<QWidget*>(sender());
+    if (editor && !geschlossen(editor))
         emit commitData(editor);
 }
 
 void FlaechenModelItemDelegate::csbLostFocus()
 {
-    // An editor the view is closing (Return, Escape) loses the focus because it is hidden.
-    if (auto* editor = qobject_cast<QWidget*>(sender()); editor && editor->isVisible()) {
+    auto* editor = qobject_cast<QWidget*>(sender());
+    if (editor && !geschlossen(editor)) {
         emit commitData(editor);
         emit closeEditor(editor);
     }

@@ -3,7 +3,17 @@
 #include "app/zahl.h"
 #include "ui/combospinwgt.h"
 
-MaterialItemDelegate::MaterialItemDelegate(QObject* parent) : QItemDelegate(parent) {}
+namespace {
+const char* const geschlossenMerker = "whEditorGeschlossen";
+} // namespace
+
+MaterialItemDelegate::MaterialItemDelegate(QObject* parent) : QItemDelegate(parent)
+{
+    // Connected before the view connects: an editor closed by Return, Tab or Escape loses the
+    // focus while the view closes it, and the value it then reports must not reach the view.
+    connect(this, &QAbstractItemDelegate::closeEditor, this,
+            [](QWidget* editor) { editor->setProperty(geschlossenMerker, true); });
+}
 
 QWidget* MaterialItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                             const QModelIndex& index) const
@@ -52,6 +62,7 @@ void MaterialItemDelegate::updateEditorGeometry(QWidget* editor, const QStyleOpt
 
 void MaterialItemDelegate::valueChanged()
 {
-    if (auto* editor = qobject_cast<QWidget*>(sender()))
+    auto* editor = qobject_cast<QWidget*>(sender());
+    if (editor && !editor->property(geschlossenMerker).toBool())
         emit commitData(editor);
 }

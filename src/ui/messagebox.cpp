@@ -1,6 +1,7 @@
 #include "ui/messagebox.h"
 
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 QList<int> g_antworten;
@@ -29,6 +30,14 @@ bool MessageBox::nimmAntwort(int& antwort)
         return false;
     antwort = g_antworten.takeFirst();
     return true;
+}
+
+QString MessageBox::anzeigeText(const QString& text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    QString html = text;
+    return html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
 
 void MessageBox::merke(Art art, const QString& titel, const QString& text, const QStringList& knoepfe)
@@ -61,7 +70,7 @@ int MessageBox::auswahl(QWidget* parent, Art art, const QString& titel, const QS
     if (g_nichtAnzeigen)
         return standard;
 
-    QMessageBox box(icon(art), titel, text, QMessageBox::NoButton, parent);
+    QMessageBox box(icon(art), titel, anzeigeText(text), QMessageBox::NoButton, parent);
     QList<QPushButton*> buttons;
     for (const QString& k : knoepfe)
         buttons.append(box.addButton(k, QMessageBox::ActionRole));
@@ -72,6 +81,20 @@ int MessageBox::auswahl(QWidget* parent, Art art, const QString& titel, const QS
     box.exec();
     const int index = buttons.indexOf(static_cast<QPushButton*>(box.clickedButton()));
     return index >= 0 ? index : escape;
+}
+
+void MessageBox::ueber(QWidget* parent, const QString& titel, const QString& text, const QPixmap& bild,
+                       const QString& objektName)
+{
+    merke(Information, titel, text, {QObject::tr("Ok")});
+    int antwort = 0;
+    if (nimmAntwort(antwort) || g_nichtAnzeigen)
+        return;
+    QMessageBox box(QMessageBox::NoIcon, titel, anzeigeText(text), QMessageBox::NoButton, parent);
+    box.setObjectName(objektName);
+    box.setIconPixmap(bild);
+    box.addButton(QObject::tr("Ok"), QMessageBox::AcceptRole);
+    box.exec();
 }
 
 QMessageBox::StandardButton MessageBox::frage(QWidget* parent, const QString& titel, const QString& text,
@@ -89,7 +112,7 @@ QMessageBox::StandardButton MessageBox::frage(QWidget* parent, const QString& ti
         return static_cast<QMessageBox::StandardButton>(antwort);
     if (g_nichtAnzeigen)
         return standard;
-    QMessageBox box(QMessageBox::Question, titel, text, knoepfe, parent);
+    QMessageBox box(QMessageBox::Question, titel, anzeigeText(text), knoepfe, parent);
     box.setDefaultButton(standard);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 
@@ -38,6 +39,9 @@ public:
     // pressed (the escape button's index when the box is closed otherwise).
     static int auswahl(QWidget* parent, Art art, const QString& titel, const QString& text,
                        const QStringList& knoepfe, int standard, int escape);
+    // The program's about box: its own icon and object name, the one button "Ok".
+    static void ueber(QWidget* parent, const QString& titel, const QString& text, const QPixmap& icon,
+                      const QString& objektName);
     // A question box with standard buttons (their texts come from Qt's own translation).
     static QMessageBox::StandardButton frage(QWidget* parent, const QString& titel, const QString& text,
                                              QMessageBox::StandardButtons knoepfe,
@@ -54,5 +58,7 @@ public:
 
 private:
     static bool nimmAntwort(int& antwort);
+    // A text that Qt shows as rich text ignores "\n": there it becomes "<br>".
+    static QString anzeigeText(const QString& text);
     static void merke(Art art, const QString& titel, const QString& text, const QStringList& knoepfe);
 };

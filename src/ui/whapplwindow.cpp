@@ -242,12 +242,15 @@ void WHApplWindow::setzeTitel()
 
 void WHApplWindow::about()
 {
-    MessageBox::information(this, tr("Über Wandheizung"),
+    MessageBox::ueber(this, tr("Über Wandheizung"),
                             tr("Programm zur Berechnung des Materialbedarfes<br>für Wandheizungs Systeme<br>"
                                "Version %1 <br><b>Produktsortiment ab %2</b><br>")
                                     .arg(Programm::version(), ArtikelListe::global().sortimentDatum()) +
                                 tr("<br>Belvoro Wandheizsysteme GmbH<br>Am Ziegelhof 7<br>"
-                                   "12345 Musterstadt<br>Telefon 01234 / 5678-0<br>Telefax 01234 / 5678-99"));
+                                   "12345 Musterstadt<br>Telefon 01234 / 5678-0<br>Telefax 01234 / 5678-99"),
+                      QPixmap(QStringLiteral(":/icons/icons/wh.xpm")).scaled(48, 48, Qt::KeepAspectRatio,
+                                                                          Qt::SmoothTransformation),
+                      QStringLiteral("Wandheizung"));
 }
 
 // --- project flows ---------------------------------------------------------------------------

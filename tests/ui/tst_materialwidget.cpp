@@ -8,6 +8,8 @@
 #include "ui/whmaterialwidget.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -153,6 +155,29 @@ private slots:
         editor->changeWert(4);
         QCOMPARE(zeile->text(3), QStringLiteral("4"));
         QCOMPARE(label(seite, "LSumme")->text(), QStringLiteral("40.00"));
+    }
+
+    void returnUebernimmt()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("QAbstractItemView")));
+        WHMaterialWidget seite;
+        seite.show();
+        seite.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&seite));
+        MaterialData m;
+        seite.showData(m);
+        auto* baum = seite.findChild<QTreeWidget*>(QStringLiteral("treeWidget"));
+        baum->expandAll();
+        QTreeWidgetItem* zeile = baum->topLevelItem(0)->child(0);
+        baum->setCurrentItem(zeile, 3);
+        baum->editItem(zeile, 3);
+        auto* edit = baum->findChild<combospinWgt*>()->findChild<QLineEdit*>(QStringLiteral("numberEdit"));
+        QTRY_VERIFY(edit->hasFocus());
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("2,5"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_COMPARE(zeile->text(3), QStringLiteral("2.5"));
+        QCOMPARE(label(seite, "LSumme")->text(), QStringLiteral("5.00"));
     }
 
     void summenMitMwst()
