@@ -1,6 +1,7 @@
 #include "app/textcodec.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -55,6 +56,14 @@ bool TextCodec::write(QIODevice& device, const QString& text)
 {
     const QByteArray bytes = encode(text);
     return device.write(bytes) == bytes.size();
+}
+
+bool TextCodec::writeFileAtomic(const QString& path, const QString& text)
+{
+    // Unbuffered, so that a write cut short (a full disk, a size limit) is seen here: through a
+    // buffer the short write would be lost and the truncated file committed.
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && write(file, text) && file.commit();
 }
 
 QStringList TextCodec::lines(const QString& text)

@@ -23,6 +23,11 @@ public:
     // Writes the whole text into the device; false when not every byte reached it.
     static bool write(QIODevice& device, const QString& text);
 
+    // Writes the whole text as the file's new content, atomically: the text goes to a temporary
+    // file beside the target that replaces it only when every byte has been written, so a failed
+    // or interrupted write leaves the old file as it was. False when that did not succeed.
+    static bool writeFileAtomic(const QString& path, const QString& text);
+
     // Splits a text into lines at "\n"; a final empty piece after the last "\n" is dropped.
     static QStringList lines(const QString& text);
 };

@@ -6,7 +6,6 @@
 #include "model/projektdatei.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -39,8 +38,7 @@ bool CliKontext::ladeProjekt(const QString& datei, ProjektBaum& baum)
 
 bool CliKontext::schreibeDatei(const QString& datei, const QString& text)
 {
-    QSaveFile file(datei);
-    if (!file.open(QIODevice::WriteOnly) || !TextCodec::write(file, text) || !file.commit()) {
+    if (!TextCodec::writeFileAtomic(datei, text)) {
         m_err << "Datei " << datei << " konnte nicht geöffnet werden!" << Qt::endl;
         return false;
     }

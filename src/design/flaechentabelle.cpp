@@ -58,9 +58,11 @@ FlaechenTabelle::Editor FlaechenTabelle::editor(int spalte)
         e.art = Editor::Haekchen;
         break;
     case SpalteHeizkreis:
+        // A room has at most 15 Tichelmann circuits; a higher number would address a circuit
+        // that the checks and the material run cannot hold.
         e.art = Editor::Zaehler;
         e.minimum = 1.0;
-        e.maximum = 30.0;
+        e.maximum = Kataloge::maxHeizkreise;
         break;
     default:
         break;

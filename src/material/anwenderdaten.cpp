@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 AnwenderDaten& AnwenderDaten::global()
 {
@@ -61,8 +60,7 @@ bool AnwenderDaten::load(const QString& path)
 bool AnwenderDaten::save(const QString& path, QString& fehlerText) const
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !TextCodec::write(file, writeAnwender()) || !file.commit()) {
+    if (!TextCodec::writeFileAtomic(path, writeAnwender())) {
         fehlerText = QStringLiteral("Datei ") + path + QStringLiteral(" konnte nicht geöffnet werden!");
         return false;
     }

@@ -14,7 +14,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -367,13 +366,7 @@ QString ProjektDatei::text(ProjektBaum& baum)
 
 bool ProjektDatei::speichern(ProjektBaum& baum, const QString& dateiName, QString& fehlerText)
 {
-    // The text goes to a temporary file beside the target that replaces it only when every
-    // byte has been written; until then the old file stays as it was. Unbuffered, so that a
-    // write cut short (a full disk, a size limit) is seen here: through a buffer the short
-    // write would be lost and the truncated file committed.
-    QSaveFile file(dateiName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !TextCodec::write(file, dateiText(baum)) || !file.commit()) {
+    if (!TextCodec::writeFileAtomic(dateiName, dateiText(baum))) {
         fehlerText = QStringLiteral("Datei <b>%1</b> konnte nicht geöffnet werden!").arg(dateiName);
         return false;
     }

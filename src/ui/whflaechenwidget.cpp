@@ -66,7 +66,7 @@ WHFlaechenWidget::WHFlaechenWidget(QWidget* parent)
     summen->addWidget(m_lDifferenzEinheit);
 
     auto* gruppe = new QVBoxLayout(m_gruppe);
-    gruppe->setContentsMargins(6, 6, 6, 6);
+    gruppe->setContentsMargins(4, 4, 4, 4);
     gruppe->addLayout(knoepfe);
     gruppe->addWidget(m_tableView, 1);
     gruppe->addLayout(summen);

@@ -14,7 +14,7 @@ WHRaumWidget::WHRaumWidget(QWidget* parent)
 {
     setObjectName(QStringLiteral("WHRaumWidget"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_kenndaten);
     layout->addWidget(m_flaechen, 1);
 

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QSettings>
 
 namespace {
 QTemporaryDir& configRoot()
@@ -38,7 +38,8 @@ void TestUmgebung::isolieren()
     QFile::setPermissions(configRoot().path() + QStringLiteral("/runtime"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", (configRoot().path() + QStringLiteral("/runtime")).toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, systemConfigDir());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userConfigDir());
     zuruecksetzen();
 }
 

@@ -243,7 +243,8 @@ private slots:
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("12"));
         QTest::keyClick(edit, Qt::Key(taste));
-        QTRY_VERIFY(!tabelle->findChild<combospinWgt*>() || !tabelle->findChild<combospinWgt*>()->isVisible());
+        QTRY_VERIFY(!tabelle->findChild<combospinWgt*>() ||
+                    !tabelle->findChild<combospinWgt*>()->isVisible());
         QCOMPARE(r.text(0, 3), ergebnis);
     }
 

@@ -9,8 +9,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
