@@ -1,9 +1,12 @@
 #include "app/zahl.h"
 
+#include <algorithm>
 #include <cmath>
 
 QString Zahl::kurz(double x)
 {
+    if (x == 0.0)
+        x = 0.0; // no "-0"
     return QStringLiteral("%1").arg(x, 0, 'g', -1);
 }
 
@@ -14,7 +17,13 @@ QString Zahl::kurz(double x, int stellen)
 
 QString Zahl::fest(double x, int decimals)
 {
-    return QStringLiteral("%1").arg(x, 0, 'f', decimals);
+    QString text = QStringLiteral("%1").arg(x, 0, 'f', decimals);
+    // A value that rounds to zero is zero: "-0.00" would read as a shortfall that is not there.
+    if (text.startsWith(QLatin1Char('-')) && std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+            return c >= QLatin1Char('1') && c <= QLatin1Char('9');
+        }))
+        text.remove(0, 1);
+    return text;
 }
 
 double Zahl::toDouble(const QString& text)

@@ -1,6 +1,5 @@
 #include "cli/berichtbefehl.h"
 
-#include "app/programm.h"
 #include "cli/clikontext.h"
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
@@ -48,14 +47,8 @@ int BerichtBefehl::ausfuehren(CliKontext& k, QStringList args)
     Berichte::Art bericht = Berichte::Eingaben1;
     if (!art(args.at(0), 0, bericht))
         return benutzungsfehler(k);
-    if (mitMwst) {
-        // The same range as the VAT field of the other-costs page.
-        bool ok = false;
-        const double prozent = mwstText.trimmed().toDouble(&ok);
-        if (!ok || !(prozent >= 0.0 && prozent <= 100.0))
-            return benutzungsfehler(k);
-        Programm::setMwstSatz(static_cast<float>(prozent) / 100.0f);
-    }
+    if (mitMwst && !CliKontext::setzeMwst(mwstText))
+        return benutzungsfehler(k);
 
     if (!k.ladeKatalog())
         return CliKontext::exitKatalog;

@@ -1,6 +1,7 @@
 #include "cli/clikontext.h"
 
 #include "app/pfade.h"
+#include "app/programm.h"
 #include "app/textcodec.h"
 #include "material/artikelliste.h"
 #include "model/projektdatei.h"
@@ -75,6 +76,16 @@ bool CliKontext::nimmOption(QStringList& args, const QString& name, QString& wer
 bool CliKontext::nimmSchalter(QStringList& args, const QString& name)
 {
     return args.removeAll(name) > 0;
+}
+
+bool CliKontext::setzeMwst(const QString& prozentText)
+{
+    bool ok = false;
+    const double prozent = prozentText.trimmed().toDouble(&ok);
+    if (!ok || !(prozent >= 0.0 && prozent <= 100.0))
+        return false;
+    Programm::setMwstSatz(static_cast<float>(prozent) / 100.0f);
+    return true;
 }
 
 int CliKontext::benutzungsfehler(const QString& text)

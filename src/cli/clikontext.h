@@ -35,6 +35,10 @@ public:
     bool nimmOption(QStringList& args, const QString& name, QString& wert, bool& gefunden);
     bool nimmSchalter(QStringList& args, const QString& name);
 
+    // Sets the VAT rate from a percentage ("--mwst"); false when it is no number from 0 to 100,
+    // the range of the VAT field of the other-costs page.
+    static bool setzeMwst(const QString& prozentText);
+
     // Prints the usage text on stderr; the caller ends with exit code 2.
     int benutzungsfehler(const QString& text);
 

@@ -42,14 +42,8 @@ int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
         !k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) || args.size() != 1 ||
         args.first().startsWith(QLatin1Char('-')))
         return benutzungsfehler(k);
-    if (mitMwst) {
-        // The same range as the VAT field of the other-costs page.
-        bool ok = false;
-        const double prozent = mwstText.trimmed().toDouble(&ok);
-        if (!ok || !(prozent >= 0.0 && prozent <= 100.0))
-            return benutzungsfehler(k);
-        Programm::setMwstSatz(static_cast<float>(prozent) / 100.0f);
-    }
+    if (mitMwst && !CliKontext::setzeMwst(mwstText))
+        return benutzungsfehler(k);
 
     if (!k.ladeKatalog())
         return CliKontext::exitKatalog;

@@ -243,13 +243,13 @@ void WHApplWindow::setzeTitel()
 void WHApplWindow::about()
 {
     MessageBox::ueber(this, tr("Über Wandheizung"),
-                            tr("Programm zur Berechnung des Materialbedarfes<br>für Wandheizungs Systeme<br>"
-                               "Version %1 <br><b>Produktsortiment ab %2</b><br>")
-                                    .arg(Programm::version(), ArtikelListe::global().sortimentDatum()) +
-                                tr("<br>Belvoro Wandheizsysteme GmbH<br>Am Ziegelhof 7<br>"
-                                   "12345 Musterstadt<br>Telefon 01234 / 5678-0<br>Telefax 01234 / 5678-99"),
-                      QPixmap(QStringLiteral(":/icons/icons/wh.xpm")).scaled(48, 48, Qt::KeepAspectRatio,
-                                                                          Qt::SmoothTransformation),
+                      tr("Programm zur Berechnung des Materialbedarfes<br>für Wandheizungs Systeme<br>"
+                         "Version %1 <br><b>Produktsortiment ab %2</b><br>")
+                              .arg(Programm::version(), ArtikelListe::global().sortimentDatum()) +
+                          tr("<br>Belvoro Wandheizsysteme GmbH<br>Am Ziegelhof 7<br>"
+                             "12345 Musterstadt<br>Telefon 01234 / 5678-0<br>Telefax 01234 / 5678-99"),
+                      QPixmap(QStringLiteral(":/icons/icons/wh.xpm"))
+                          .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation),
                       QStringLiteral("Wandheizung"));
 }
 

@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("groß") << 1234567.0 << "1.23457e+06";
         QTest::newRow("negativ") << -100.5 << "-100.5";
         QTest::newRow("klein") << 0.0001 << "0.0001";
+        QTest::newRow("negative Null") << -0.0 << "0";
     }
     void kurz()
     {
@@ -36,7 +37,11 @@ private slots:
         QCOMPARE(Zahl::fest(20.0, 1), QStringLiteral("20.0"));
         QCOMPARE(Zahl::fest(1234.5, 2), QStringLiteral("1234.50"));
         QCOMPARE(Zahl::fest(0.19 * 100, 0), QStringLiteral("19"));
-        QCOMPARE(Zahl::fest(-0.004, 2), QStringLiteral("-0.00"));
+        // A value that rounds to zero shows no minus sign; one that does not keeps it.
+        QCOMPARE(Zahl::fest(-0.004, 2), QStringLiteral("0.00"));
+        QCOMPARE(Zahl::fest(-1.9e-7, 2), QStringLiteral("0.00"));
+        QCOMPARE(Zahl::fest(-0.006, 2), QStringLiteral("-0.01"));
+        QCOMPARE(Zahl::fest(-50.0, 2), QStringLiteral("-50.00"));
     }
 
     void lesen_data()
