@@ -28,3 +28,15 @@ run convert "$share/projekte/einfamilienhaus.bwb" -o "$out/import.bwh"
 run show "$out/import.bwh"
 echo
 echo "Ergebnisse (Kostenangebot, importiertes Projekt) in $out"
+
+# With a display, the program itself opens on the sample project; the installation folder is
+# its working folder, so it finds catalogue, templates and help without any settings.
+if [ -n "${DISPLAY:-}" ]; then
+    cmake --build build -j2 --target wandheizung
+    echo
+    echo "== Programm: wandheizung $sample"
+    (cd "$share" && "$PWD/../build/src/wandheizung" "$sample")
+else
+    echo
+    echo "Keine Anzeige vorhanden (DISPLAY ist nicht gesetzt): das Programmfenster wird nicht geöffnet."
+fi
