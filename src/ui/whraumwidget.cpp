@@ -19,8 +19,15 @@ WHRaumWidget::WHRaumWidget(QWidget* parent)
     layout->addWidget(m_flaechen, 1);
 
     connect(m_kenndaten, &WHRaumKenndatenWidget::whflaechen, m_flaechen, &WHFlaechenWidget::test4Changes);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* neu) { fokusGewechselt(neu); });
+    m_fokusVerbindung = connect(qApp, &QApplication::focusChanged, this,
+                                [this](QWidget*, QWidget* neu) { fokusGewechselt(neu); });
+}
+
+WHRaumWidget::~WHRaumWidget()
+{
+    // The base destructor still moves the focus away from the page's children; by then this
+    // page no longer exists and must not be told.
+    disconnect(m_fokusVerbindung);
 }
 
 void WHRaumWidget::fokusGewechselt(QWidget* neu)

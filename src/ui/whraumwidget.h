@@ -14,6 +14,7 @@ class WHRaumWidget : public QWidget, public WHSeite
     Q_OBJECT
 public:
     explicit WHRaumWidget(QWidget* parent = nullptr);
+    ~WHRaumWidget() override;
 
     void showData(WHBaseData& record) override;
     int getData(WHBaseData& record) override;
@@ -32,4 +33,5 @@ private:
 
     WHRaumKenndatenWidget* m_kenndaten;
     WHFlaechenWidget* m_flaechen;
+    QMetaObject::Connection m_fokusVerbindung;
 };
