@@ -8,6 +8,7 @@
 #include "ui/dateidialog.h"
 #include "ui/layoutsaver.h"
 #include "ui/messagebox.h"
+#include "ui/whhelpwindow.h"
 #include "ui/whmainwidget.h"
 
 #include <QAction>
@@ -63,6 +64,11 @@ WHApplWindow::WHApplWindow(QWidget* parent) : QMainWindow(parent)
     connect(fileSaveAsAction, &QAction::triggered, this, &WHApplWindow::saveAs);
     connect(fileExitAction, &QAction::triggered, this, &QWidget::close);
     connect(helpAboutAction, &QAction::triggered, this, &WHApplWindow::about);
+    connect(helpContentsAction, &QAction::triggered, this, &WHApplWindow::help);
+    connect(filePrintAction, &QAction::triggered, m_mainWidget, &WHMainWidget::Print);
+    connect(actionProjekteingaben, &QAction::triggered, this,
+            &WHApplWindow::on_actionProjekteingaben_activated);
+    connect(actionKosten, &QAction::triggered, this, &WHApplWindow::on_actionKosten_activated);
 
     languageChange();
     setzeTitel();
@@ -107,11 +113,12 @@ void WHApplWindow::erzeugeAktionen()
     actionProjekteingaben = aktion("actionProjekteingaben", druckSymbol);
     actionKosten = aktion("actionKosten", druckSymbol);
 
-    // The windows behind these entries (reports, order form, article master, user data and
-    // help) come with their own parts of the program; until then the entries are inactive.
-    for (QAction* a : {filePrintAction, helpContentsAction, stdtBestellung, stdtArtikelStamm, stdtAnwender,
-                       actionProjekteingaben, actionKosten})
+    // The dialogs behind these entries (order form, article master, user data) come with
+    // their own part of the program; until then the entries are inactive.
+    for (QAction* a : {stdtBestellung, stdtArtikelStamm, stdtAnwender})
         a->setEnabled(false);
+    // The print action is in no menu and no tool bar; it lives on the window for its key.
+    addAction(filePrintAction);
 }
 
 void WHApplWindow::erzeugeMenues()
@@ -251,6 +258,21 @@ void WHApplWindow::about()
                       QPixmap(QStringLiteral(":/icons/icons/wh.xpm"))
                           .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation),
                       QStringLiteral("Wandheizung"));
+}
+
+void WHApplWindow::help()
+{
+    WHHelpWindow::oeffne(QStringLiteral("index.html"));
+}
+
+void WHApplWindow::on_actionProjekteingaben_activated()
+{
+    m_mainWidget->printEingaben();
+}
+
+void WHApplWindow::on_actionKosten_activated()
+{
+    m_mainWidget->printKosten();
 }
 
 // --- project flows ---------------------------------------------------------------------------

@@ -31,9 +31,12 @@ public slots:
     void changeActionKostenText();
     void about();
     void neu();
+    void help();
     void open();
     void save();
     void saveAs();
+    void on_actionProjekteingaben_activated();
+    void on_actionKosten_activated();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

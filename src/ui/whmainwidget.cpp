@@ -1,5 +1,6 @@
 #include "ui/whmainwidget.h"
 
+#include "app/pfade.h"
 #include "app/programm.h"
 #include "design/schaetzung.h"
 #include "material/artikelliste.h"
@@ -12,14 +13,18 @@
 #include "model/projektdatei.h"
 #include "model/raumdata.h"
 #include "model/sonstigdata.h"
+#include "reports/berichte.h"
+#include "ui/htmlviewer.h"
 #include "ui/messagebox.h"
 #include "ui/mouseeventfilter.h"
 #include "ui/projektbaummodel.h"
 #include "ui/whetagewidget.h"
 #include "ui/whgebaeudewidget.h"
+#include "ui/whhelpwindow.h"
 #include "ui/whmaterialwidget.h"
 #include "ui/whprojektwidget.h"
 #include "ui/whraumwidget.h"
+#include "ui/whreportauswahl.h"
 #include "ui/whsonstigwidget.h"
 
 #include <QEvent>
@@ -329,6 +334,9 @@ void WHMainWidget::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         weiter();
+        break;
+    case Qt::Key_F1:
+        help();
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -652,4 +660,44 @@ void WHMainWidget::BerechnungMaterialBedarf()
         return;
     }
     m_materialSeite->updateLVArtikel();
+}
+
+// --- reports and help ------------------------------------------------------------------------
+
+void WHMainWidget::Print()
+{
+    anwenden();
+    int ergebnis = 0;
+    WHReportAuswahl auswahl(&ergebnis, this);
+    if (auswahl.exec() != QDialog::Accepted)
+        return;
+    const int stand = Programm::stand();
+    drucke(ergebnis == 1 ? Berichte::kostenFuerStand(stand) : Berichte::eingabenFuerStand(stand));
+}
+
+void WHMainWidget::printEingaben()
+{
+    anwenden();
+    drucke(Berichte::eingabenFuerStand(Programm::stand()));
+}
+
+void WHMainWidget::printKosten()
+{
+    anwenden();
+    drucke(Berichte::kostenFuerStand(Programm::stand()));
+}
+
+void WHMainWidget::drucke(int art)
+{
+    const BerichtErgebnis r = Berichte::ausgeben(static_cast<Berichte::Art>(art), m_baum);
+    if (!r.ok) {
+        MessageBox::critical(this, tr("Fehler"), r.fehlerText);
+        return;
+    }
+    HtmlViewer::zeigeAusdruck(r.orientierung, r.schriftGroesse);
+}
+
+void WHMainWidget::help()
+{
+    WHHelpWindow::oeffne(Pfade::helpPage());
 }

@@ -59,6 +59,9 @@ signals:
 
 public slots:
     void Abbruch();
+    void Print();
+    void printEingaben();
+    void printKosten();
     void newProjekt();
     void copy();
     void paste();
@@ -66,6 +69,7 @@ public slots:
     void cut();
     void neu();
     void MRZBerechnung();
+    void help();
     void BerechnungMaterialBedarf();
     void navigatorItemChanged(const QModelIndex& current);
     void showContextMenu(const QPoint& pos);
@@ -79,6 +83,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Runs a report into "ausdruck.html" and shows it in the preview; a report that stops
+    // shows its message instead.
+    void drucke(int art);
     WHSeite* seiteFuer(int typ) const;
     void uebernehmeGebaeude(WHSeite& seite, WHListItem* item, bool& ok);
     void uebernehmeEtage(WHSeite& seite, WHListItem* item, bool& ok);

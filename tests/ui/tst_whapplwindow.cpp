@@ -412,14 +412,6 @@ private slots:
                                       << "Artikelsta&mm";
         QTest::newRow("Anwender") << "stdtAnwender"
                                   << "&Anwender Angaben";
-        QTest::newRow("Hilfe") << "helpContentsAction"
-                               << "&Inhalt";
-        QTest::newRow("Projekteingaben") << "actionProjekteingaben"
-                                         << "Projekteingaben";
-        QTest::newRow("Kosten") << "actionKosten"
-                                << "Kostenvoranschlag";
-        QTest::newRow("Drucken") << "filePrintAction"
-                                 << "&Drucken";
     }
 
     void spaeterEintraegeGesperrt()

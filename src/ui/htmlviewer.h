@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QTextBrowser;
+
+// The report preview: one window for the whole program that shows the generated
+// "ausdruck.html" of the user's folder, prints it with page header and footer, and saves it
+// as HTML or PDF.
+class HtmlViewer : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Passed as orientation: the window keeps its current print orientation.
+    static constexpr int unveraendert = -2;
+
+    HtmlViewer(const QString& basisOrdner, QWidget* parent, const QString& name,
+               Qt::WindowFlags flags = Qt::WindowFlags());
+
+    // The program-wide preview: created when there is none (base folder userDir +
+    // "ausdrucke", title "Wandheizung Ausdruck", deleted when closed), then "ausdruck.html" is
+    // shown (reloaded), the print settings are applied (orientation -1, 0, 1, or unveraendert;
+    // a font size of 0 leaves the current one) and the window is shown, raised and activated.
+    static HtmlViewer* zeigeAusdruck(int orientierung = unveraendert, int schriftGroesse = 0);
+    // The program-wide preview, or null while none is open.
+    static HtmlViewer* instanz();
+
+    // Shows a file of the base folder (reloaded even when it is already shown).
+    void zeigeDatei(const QString& datei);
+
+    QTextBrowser* browser() const { return m_browser; }
+    QString basisOrdner() const { return m_basisOrdner; }
+    int orientierung() const { return m_orientierung; }
+    int schriftGroesse() const { return m_schriftGroesse; }
+    void setOrientierung(int orientierung) { m_orientierung = orientierung; }
+    void setSchriftGroesse(int punkte) { m_schriftGroesse = punkte; }
+
+private:
+    QTextBrowser* m_browser = nullptr;
+    QString m_basisOrdner;
+    int m_orientierung = -1;
+    int m_schriftGroesse = 10;
+};
