@@ -181,10 +181,8 @@ void WHHelpWindow::setForwardAvailable(bool verfuegbar)
 void WHHelpWindow::textChanged()
 {
     QString titel = m_browser->documentTitle().trimmed();
-    if (titel.isEmpty()) {
-        const QUrl quelle = m_browser->source();
-        titel = quelle.isLocalFile() ? QFileInfo(quelle.toLocalFile()).fileName() : quelle.toString();
-    }
+    if (titel.isEmpty())
+        titel = m_quelle.isLocalFile() ? QFileInfo(m_quelle.toLocalFile()).fileName() : m_quelle.toString();
     setWindowTitle(tr("Wandheizung Hilfe: %1").arg(titel));
 }
 
@@ -215,6 +213,7 @@ void WHHelpWindow::histChosen(int id)
 
 void WHHelpWindow::seiteGezeigt(const QUrl& url)
 {
+    m_quelle = url;
     textChanged();
     // Only pages that exist belong in the history; search results and the page naming a
     // missing page do not.

@@ -57,6 +57,7 @@ private:
 
     HilfeBrowser* m_browser = nullptr;
     QString m_pfad;
+    QUrl m_quelle; // the page shown, as the browser last reported it
     QMap<int, QUrl> m_verlauf;
     QMenu* m_verlaufMenu = nullptr;
     QAction* m_zurueck = nullptr;
