@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -63,9 +64,22 @@ QVariant HilfeBrowser::loadResource(int type, const QUrl& name)
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     const QString datei = url.isLocalFile() ? url.toLocalFile() : url.toString();
     QString html;
-    if (HilfeSeiten::lade(datei, html))
-        return html;
-    return fehlSeite(datei);
+    if (!HilfeSeiten::lade(datei, html))
+        return fehlSeite(datei);
+    // Pictures are addressed by their full path, so that every copy of the document (printing,
+    // PDF) finds them as well, not only this browser with its search path.
+    static const QRegularExpression bild(QStringLiteral("(<img\\b[^>]*\\bsrc\\s*=\\s*\")([^\":]+)(\")"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QFileInfo seite(datei);
+    QString ergebnis;
+    qsizetype von = 0;
+    for (const QRegularExpressionMatch& m : bild.globalMatch(html)) {
+        ergebnis += html.mid(von, m.capturedStart(2) - von);
+        ergebnis +=
+            QUrl::fromLocalFile(seite.dir().absoluteFilePath(m.captured(2))).toString().toHtmlEscaped();
+        von = m.capturedEnd(2);
+    }
+    return ergebnis + html.mid(von);
 }
 
 QString HilfeBrowser::suchSeite(const QString& wort) const

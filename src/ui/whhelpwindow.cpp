@@ -91,6 +91,7 @@ void WHHelpWindow::baueAktionen()
 
     m_verlaufMenu = menuBar()->addMenu(tr("Verlauf"));
     m_verlaufMenu->setObjectName(QStringLiteral("verlaufMenu"));
+    m_verlaufMenu->setToolTipsVisible(true);
 
     QToolBar* navigation = addToolBar(tr("Navigation"));
     navigation->setObjectName(QStringLiteral("navigation"));

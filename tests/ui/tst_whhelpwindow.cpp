@@ -12,7 +12,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 namespace {
 QString hilfeDir()
@@ -113,6 +115,44 @@ private slots:
         QVERIFY(!zurueck->isEnabled() && vor->isEnabled());
         w->home();
         QCOMPARE(QFileInfo(gezeigteDatei(w)).fileName(), QStringLiteral("index.html"));
+    }
+
+    void bilderImDruck_data()
+    {
+        QTest::addColumn<QString>("seite");
+        QTest::addColumn<QString>("ordner"); // a folder name that needs care in an address
+        QTest::newRow("shipped page") << QStringLiteral("raum.html") << QString();
+        QTest::newRow("folder with blank and ampersand")
+            << QStringLiteral("seite.html") << QStringLiteral("A & B x");
+    }
+
+    // Printing and PDF work on a copy of the shown document: its pictures must load there too.
+    void bilderImDruck()
+    {
+        QFETCH(QString, seite);
+        QFETCH(QString, ordner);
+        QTemporaryDir appl;
+        if (!ordner.isEmpty()) {
+            const QString hilfe = appl.filePath(ordner + QStringLiteral("/hilfe/"));
+            QVERIFY(TestUmgebung::schreibe(hilfe + seite,
+                                           "<html><body><p><IMG SRC=\"bild.png\"></p></body></html>"));
+            QVERIFY(
+                QFile::copy(hilfeDir() + QStringLiteral("/raum.png"), hilfe + QStringLiteral("bild.png")));
+            Pfade::setApplDir(appl.filePath(ordner) + QLatin1Char('/'));
+        }
+        WHHelpWindow* w = WHHelpWindow::oeffne(seite);
+        QTextDocument kopie;
+        kopie.setHtml(w->browser()->document()->toHtml());
+        int bilder = 0;
+        for (QTextBlock b = kopie.begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat()) {
+                    const QString name = it.fragment().charFormat().toImageFormat().name();
+                    QVERIFY2(!kopie.resource(QTextDocument::ImageResource, QUrl(name)).isNull(),
+                             qPrintable(name));
+                    ++bilder;
+                }
+        QCOMPARE(bilder, 1);
     }
 
     void seiteZeigen_data()
@@ -222,6 +262,11 @@ private slots:
         QTest::newRow("part of a word")
             << QStringLiteral("kundennummer")
             << QStringList{QStringLiteral("anwender.html"), QStringLiteral("bestellung.html")};
+        QTest::newRow("euro sign") << QStringLiteral("€") << QStringList{QStringLiteral("sonstig.html")};
+        QTest::newRow("with blank and percent")
+            << QStringLiteral("10 %")
+            << QStringList{QStringLiteral("sonstig.html"), QStringLiteral("raum.html")};
+        QTest::newRow("characters of an address") << QStringLiteral("#?/") << QStringList();
         QTest::newRow("nowhere") << QStringLiteral("Zylinderkopfdichtung") << QStringList();
         QTest::newRow("markup is not text") << QStringLiteral("href") << QStringList();
         QTest::newRow("empty") << QStringLiteral("   ") << QStringList();
@@ -252,7 +297,7 @@ private slots:
         const QString html = w->browser()->toHtml();
         for (const HilfeSeiten::Treffer& t : treffer)
             QVERIFY(html.contains(QUrl::fromLocalFile(t.datei).toString()));
-        QVERIFY(w->windowTitle().startsWith(QStringLiteral("Wandheizung Hilfe: Suche nach")));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Wandheizung Hilfe: Suche nach „%1“").arg(wort.trimmed()));
         if (treffer.isEmpty())
             QVERIFY(text(w).contains(QStringLiteral("Keine Hilfeseite enthält")));
         w->browser()->backward();
