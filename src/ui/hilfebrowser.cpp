@@ -90,8 +90,9 @@ QString HilfeBrowser::suchSeite(const QString& wort) const
             titel,
             tr("<p>Der Ordner der Hilfeseiten %1 wurde nicht gefunden.</p>").arg(m_ordner.toHtmlEscaped()));
     const QList<HilfeSeiten::Treffer> treffer = HilfeSeiten::suche(m_ordner, wort);
-    const QString index =
-        QUrl::fromLocalFile(QDir(m_ordner).absoluteFilePath(QStringLiteral("index.html"))).toString();
+    const QString index = QUrl::fromLocalFile(QDir(m_ordner).absoluteFilePath(QStringLiteral("index.html")))
+                              .toString()
+                              .toHtmlEscaped();
     if (treffer.isEmpty())
         return seitenRahmen(titel,
                             tr("<p>Keine Hilfeseite enthält das Wort „%1“.</p>"
@@ -106,7 +107,7 @@ QString HilfeBrowser::suchSeite(const QString& wort) const
     liste += QStringLiteral("<ul>");
     for (const HilfeSeiten::Treffer& t : treffer)
         liste += QStringLiteral("<li><p><a href=\"%1\"><b>%2</b></a> (%3)<br>%4</p></li>")
-                     .arg(QUrl::fromLocalFile(t.datei).toString(), t.titel.toHtmlEscaped(),
+                     .arg(QUrl::fromLocalFile(t.datei).toString().toHtmlEscaped(), t.titel.toHtmlEscaped(),
                           t.anzahl == 1 ? tr("1 Fundstelle") : tr("%1 Fundstellen").arg(t.anzahl),
                           hervorgehoben(t.auszug, wort));
     liste += QStringLiteral("</ul><p><a href=\"%1\">Zum Inhaltsverzeichnis</a></p>").arg(index);
@@ -119,7 +120,7 @@ QString HilfeBrowser::fehlSeite(const QString& datei) const
     QString inhalt =
         tr("<p>Die Hilfeseite %1 wurde nicht gefunden.</p>").arg(info.fileName().toHtmlEscaped());
     if (!info.dir().exists())
-        inhalt += tr("<p>Der Ordner %1 fehlt. Die Hilfeseiten gehören in den Ordner \"hilfe\" der "
+        inhalt += tr("<p>Der Ordner %1 fehlt. Die Hilfeseiten gehören in den Ordner „hilfe“ der "
                      "Programminstallation.</p>")
                       .arg(QDir::toNativeSeparators(info.absolutePath()).toHtmlEscaped());
     else

@@ -43,14 +43,16 @@ WHHelpWindow::WHHelpWindow(const QString& home, const QString& pfad, QWidget* pa
     connect(m_browser, &QTextBrowser::textChanged, this, &WHHelpWindow::textChanged);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &WHHelpWindow::seiteGezeigt);
     connect(m_browser, qOverload<const QUrl&>(&QTextBrowser::highlighted), this, [this](const QUrl& link) {
-        statusBar()->showMessage(link.isLocalFile() ? QDir::toNativeSeparators(link.toLocalFile())
-                                                    : link.toString());
+        QString ziel = link.isLocalFile() ? QFileInfo(link.toLocalFile()).fileName() : link.toString();
+        if (link.isLocalFile() && link.hasFragment())
+            ziel += QLatin1Char('#') + link.fragment();
+        statusBar()->showMessage(ziel);
     });
     connect(m_browser, &QTextBrowser::backwardAvailable, this, &WHHelpWindow::setBackwardAvailable);
     connect(m_browser, &QTextBrowser::forwardAvailable, this, &WHHelpWindow::setForwardAvailable);
 
     baueAktionen();
-    statusBar();
+    statusBar(); // there from the start, so the page does not jump at the first link pointed at
     resize(720, 800);
     if (!home.isEmpty())
         zeige(home);
