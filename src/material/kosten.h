@@ -17,6 +17,8 @@ public:
     static Kosten mitMwst(float netto, float mwstSatz);
     // The material list: the catalogue's requirement × price over all articles.
     static Kosten materialListe(const ArtikelListe& katalog, float mwstSatz);
+    // The order form: the catalogue's order quantity × price over all articles.
+    static Kosten bestellung(const ArtikelListe& katalog, float mwstSatz);
 
     // A product of two single-precision figures, kept at full width for showing.
     static double produkt(float a, float b) { return static_cast<double>(a) * static_cast<double>(b); }
