@@ -1,15 +1,9 @@
 #include "app/textcodec.h"
+#include "clibeispiel.h"
 #include "material/artikelliste.h"
-#include "model/etagedata.h"
-#include "model/gebaeudedata.h"
-#include "model/materialdata.h"
-#include "model/projektbaum.h"
-#include "model/projektdatei.h"
-#include "model/raumdata.h"
 #include "testumgebung.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,60 +19,18 @@ private:
     int exitCode = -1;
     QString err;
 
-    static QString katalogText()
-    {
-        return QStringLiteral("01.06.2008\n2\nRohre\nZubehör\n"
-                              "150010\tVerbundrohr 16x2\tVerbundrohr in Rollen\t300.00\t0\t1\t200\t1\t1\n"
-                              "12345\tPrüfgerät\t\t10.00\t0\t3\t1\t2\t0\n"
-                              "150215\tSchiebehülse\t\t12.50\t0\t3\t10\t1\t1\n"
-                              "150900\tWandhaken\t\t0.35\t0\t3\t1\t2\t1\n"
-                              "151520\tVerteiler 2fach\t\t150.00\t0\t3\t1\t2\t1\n"
-                              "150801\tEntlüfter\t\t5.00\t0\t3\t1\t2\t1\n"
-                              "999999\tWerkzeug\t\t99.00\t0\t3\t1\t2\t0\n");
-    }
-
     void starte(const QStringList& args, const QString& appl = QString())
     {
-        QProcess p;
-        p.start(QStringLiteral(WH_CLI_PATH),
-                QStringList{QStringLiteral("--appl-dir"), appl.isEmpty() ? applDir : appl,
-                            QStringLiteral("--user-dir"), userDir} +
-                    args);
-        QVERIFY(p.waitForFinished(60000));
-        exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        err = QString::fromUtf8(p.readAllStandardError());
+        const CliBeispiel::Lauf lauf = CliBeispiel::starte(appl.isEmpty() ? applDir : appl, userDir, args);
+        exitCode = lauf.exitCode;
+        err = lauf.err;
     }
 
-    // One room with two surfaces of 5 m² in one circuit; 2 test devices entered by hand. With
-    // fehlerhaft the surfaces cover only half the room's need and the room check fails.
+    // The material list holds 5 rolls of pipe (the run replaces them by 0.42 rolls) and 2
+    // devices entered by hand.
     QString speichereProjekt(const QString& name, bool fehlerhaft = false)
     {
-        ProjektBaum baum;
-        baum.newProjekt();
-        auto e = std::make_unique<EtageData>(baum.gebaeude());
-        e->name = QStringLiteral("EG");
-        WHListItem* eg = baum.insert(baum.gebaeudeItem(), 0, std::move(e));
-        auto r = std::make_unique<RaumData>(static_cast<EtageData*>(eg->record()));
-        r->name = QStringLiteral("Bad");
-        for (double entfernung : {15.0, 18.0}) {
-            Heizflaeche h;
-            h.flaeche = 5;
-            h.anzahlRegister = 2;
-            h.entfernung = entfernung;
-            r->heizflaechen.append(h);
-        }
-        if (fehlerhaft)
-            r->flaecheWH = 20.0f;
-        baum.insert(eg, 0, std::move(r));
-        auto m = std::make_unique<MaterialData>();
-        m->mengen = {0.0f, 2.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-        WHListItem* root = baum.root();
-        baum.setMaterialItem(baum.insert(root, root->childCount(), std::move(m)));
-        const QString datei = tmp.filePath(name);
-        QString fehler;
-        if (!ProjektDatei::speichern(baum, datei, fehler))
-            qWarning() << fehler;
-        return datei;
+        return CliBeispiel::speichereProjekt(tmp.filePath(name), true, fehlerhaft);
     }
 
     static QString lies(const QString& datei) { return TextCodec::decode(TestUmgebung::lies(datei)); }
@@ -91,7 +43,7 @@ private slots:
         applDir = tmp.filePath(QStringLiteral("appl")) + QLatin1Char('/');
         userDir = tmp.filePath(QStringLiteral("user")) + QLatin1Char('/');
         QVERIFY(TestUmgebung::schreibe(applDir + QStringLiteral("data/artikel0608.txt"),
-                                       TextCodec::encode(katalogText())));
+                                       TextCodec::encode(CliBeispiel::katalogText())));
         for (const char* v : {"bestellung1.html", "bestellung2.html", "bestellung3.html"}) {
             const QString name = QStringLiteral("ausdrucke/") + QLatin1String(v);
             QVERIFY(
@@ -101,7 +53,7 @@ private slots:
             userDir + QStringLiteral("data/anwender.txt"),
             TextCodec::encode(QStringLiteral("Müller & Söhne\n  Heizungsbau \nGartenstraße 3\n12345 Ort\n"
                                              "0123 456\n0123 457\nmail@example.org\nK-4711\n"))));
-        ArtikelListe::global().readCatalogue(katalogText());
+        ArtikelListe::global().readCatalogue(CliBeispiel::katalogText());
     }
 
     void exportDatei_data()
