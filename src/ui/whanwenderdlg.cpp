@@ -40,6 +40,10 @@ WHAnwenderDlg::WHAnwenderDlg(QWidget* parent) : QDialog(parent)
     PBAbbruch = Benannt::neu<QPushButton>(this, "PBAbbruch");
     PBAnwenden->setDefault(true);
     LEAnwender1->setReadOnly(true);
+    // Shown as not editable among the fields that are.
+    QPalette grau = LEAnwender1->palette();
+    grau.setColor(QPalette::Base, grau.color(QPalette::Window));
+    LEAnwender1->setPalette(grau);
     LEAnwender1->setMinimumWidth(LEAnwender1->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
 
     for (const auto& [feld, wert] : zuordnung(AnwenderDaten::global())) {

@@ -37,8 +37,11 @@ WHArtikelDlg::WHArtikelDlg(QWidget* parent) : QDialog(parent)
     CBVorschlag = Benannt::neu<QComboBox>(this, "CBVorschlag");
     for (QLineEdit* e : {LEArtNr, LEBezeichnung, LEMenge, LEPreisEuro, LERabatt})
         e->setReadOnly(true);
-    for (QLineEdit* e : {LEArtNr, LEMenge, LEPreisEuro, LERabatt})
+    const int zahlBreite = LEArtNr->fontMetrics().horizontalAdvance(QStringLiteral("00000000.00")) + 16;
+    for (QLineEdit* e : {LEArtNr, LEMenge, LEPreisEuro, LERabatt}) {
         e->setAlignment(Qt::AlignRight);
+        e->setMinimumWidth(zahlBreite);
+    }
     TVBezeichnungLang->setReadOnly(true);
     TVBezeichnungLang->setAcceptRichText(false);
     TVBezeichnungLang->setTabChangesFocus(true);

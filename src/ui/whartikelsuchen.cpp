@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,6 +30,14 @@ WHArtikelSuchen* WHArtikelSuchen::instanz()
 WHArtikelSuchen* WHArtikelSuchen::erzeuge(WHArtikelDlg* master)
 {
     suchDialog() = new WHArtikelSuchen(master);
+    // Beside the article master, so that the article found stays in view.
+    WHArtikelSuchen* d = suchDialog().data();
+    d->adjustSize();
+    QRect platz(master->frameGeometry().topRight() + QPoint(8, 0), d->size());
+    const QRect bild = master->screen()->availableGeometry();
+    if (platz.right() > bild.right())
+        platz.moveRight(bild.right());
+    d->move(platz.topLeft());
     return suchDialog().data();
 }
 
