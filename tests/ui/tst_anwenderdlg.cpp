@@ -88,16 +88,6 @@ private slots:
         QCOMPARE(AnwenderDaten::global().kundenNr, QStringLiteral("K-2"));
         QFile::remove(Pfade::userDir() + QStringLiteral("data"));
     }
-
-    void abbruch()
-    {
-        AnwenderDaten::global().strasse = QStringLiteral("Weg 1");
-        WHAnwenderDlg dlg;
-        dlg.findChild<QLineEdit*>(QStringLiteral("LEStrasse"))->setText(QStringLiteral("Weg 2"));
-        dlg.findChild<QPushButton*>(QStringLiteral("PBAbbruch"))->click();
-        QCOMPARE(AnwenderDaten::global().strasse, QStringLiteral("Weg 1"));
-        QVERIFY(!QFile::exists(Pfade::anwenderPath()));
-    }
 };
 
 QTEST_MAIN(TestAnwenderDlg)
