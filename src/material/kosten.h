@@ -2,7 +2,7 @@
 
 class ArtikelListe;
 
-// The money figures with VAT that the material list, the batch tool and the cost documents
+// The money figures with VAT that the material list, the order form, the batch tool and the cost documents
 // show. Sums and the VAT rate are single precision; a product is formatted as it comes out of
 // the multiplication, without first being cut back to single precision, so that the rate
 // 0.19, which single precision holds slightly below 0.19, gives 1377.50 × 0.19 = 261.72.
