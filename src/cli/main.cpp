@@ -1,6 +1,7 @@
 #include "app/einstellungen.h"
 #include "app/pfade.h"
 #include "cli/berichtbefehl.h"
+#include "cli/bestellbefehl.h"
 #include "cli/clikontext.h"
 #include "cli/katalogbefehl.h"
 #include "cli/konvertbefehl.h"
@@ -28,6 +29,7 @@ const Befehl befehle[] = {
     {"check", &PruefBefehl::benutzung, &PruefBefehl::ausfuehren},
     {"material", &MaterialBefehl::benutzung, &MaterialBefehl::ausfuehren},
     {"report", &BerichtBefehl::benutzung, &BerichtBefehl::ausfuehren},
+    {"order", &BestellBefehl::benutzung, &BestellBefehl::ausfuehren},
 };
 
 QString benutzungstext()

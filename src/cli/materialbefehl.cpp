@@ -31,6 +31,29 @@ MaterialData* materialListe(ProjektBaum& baum)
 
 } // namespace
 
+bool MaterialBefehl::rechne(CliKontext& k, const QString& datei, ProjektBaum& baum, MaterialBedarf* bedarf)
+{
+    ArtikelListe& katalog = ArtikelListe::global();
+    if (!k.ladeProjekt(datei, baum))
+        return false;
+    MaterialData* material = materialListe(baum);
+    if (!material) {
+        k.err() << "Die Materialliste des Projekts fehlt." << Qt::endl;
+        return false;
+    }
+
+    // The page shows the stored list first; the run then replaces the computed articles and
+    // keeps the quantities entered by hand.
+    material->zeigeImKatalog(katalog);
+    QString fehler;
+    if (!MaterialBerechnung::berechne(baum, katalog, fehler, bedarf)) {
+        k.err() << fehler << Qt::endl;
+        return false;
+    }
+    material->uebernehmeAusKatalog(katalog);
+    return true;
+}
+
 int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
 {
     const bool einheiten = k.nimmSchalter(args, QStringLiteral("--units"));
@@ -50,24 +73,9 @@ int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
     ArtikelListe& katalog = ArtikelListe::global();
 
     ProjektBaum baum;
-    if (!k.ladeProjekt(args.first(), baum))
-        return 1;
-    MaterialData* material = materialListe(baum);
-    if (!material) {
-        k.err() << "Die Materialliste des Projekts fehlt." << Qt::endl;
-        return 1;
-    }
-
-    // The page shows the stored list first; the run then replaces the computed articles and
-    // keeps the quantities entered by hand.
-    material->zeigeImKatalog(katalog);
-    QString fehler;
     MaterialBedarf bedarf;
-    if (!MaterialBerechnung::berechne(baum, katalog, fehler, &bedarf)) {
-        k.err() << fehler << Qt::endl;
+    if (!rechne(k, args.first(), baum, &bedarf))
         return 1;
-    }
-    material->uebernehmeAusKatalog(katalog);
 
     QTextStream& out = k.out();
     if (einheiten) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "material/materialbedarf.h"
+
 #include <QStringList>
 
 class CliKontext;
+class ProjektBaum;
 
 // "material FILE [--units] [--mwst PERCENT] [-o OUT]": the material page's "Be&rechnen" on a
 // project file. Prints the material list with its sums, or with --units the requirement in
@@ -12,5 +15,10 @@ class MaterialBefehl
 {
 public:
     static int ausfuehren(CliKontext& k, QStringList args);
+    // Loads the project and runs "Be&rechnen" on it: afterwards the catalogue holds each
+    // article's requirement and the project's material list the same (created when the
+    // project had none). Prints the failure (a file, a room check) on stderr and returns false.
+    static bool rechne(CliKontext& k, const QString& datei, ProjektBaum& baum,
+                       MaterialBedarf* bedarf = nullptr);
     static QString benutzung() { return QStringLiteral("material FILE [--units] [--mwst PERCENT] [-o OUT]"); }
 };

@@ -109,6 +109,14 @@ QString ArtikelListe::toText() const
     return text;
 }
 
+int ArtikelListe::anzeigeGruppe(const Artikel& artikel) const
+{
+    const int letzte = gruppenAnzahl() - 1;
+    if (letzte < 1)
+        return 0;
+    return artikel.gruppe >= 1 && artikel.gruppe <= letzte ? artikel.gruppe : letzte;
+}
+
 int ArtikelListe::indexOf(qint32 artNr, int start) const
 {
     for (int i = std::max(0, start); i < m_artikel.size(); ++i) {

@@ -53,6 +53,9 @@ public:
     // Slot 0 is the empty name; slots 1 … gruppenAnzahl() − 1 the named groups.
     const QStringList& gruppenNamen() const { return m_gruppenNamen; }
     int gruppenAnzahl() const { return m_gruppenNamen.size(); }
+    // The group an article is listed under: its own, the last group for a group number that
+    // names none (0 or beyond the last), 0 when the catalogue has no named groups.
+    int anzeigeGruppe(const Artikel& artikel) const;
 
     // The current article of the article master, or -1.
     int aktuell() const { return m_aktuell; }

@@ -15,3 +15,8 @@ Kosten Kosten::materialListe(const ArtikelListe& katalog, float mwstSatz)
 {
     return mitMwst(katalog.summeBedarfGesamt(), mwstSatz);
 }
+
+Kosten Kosten::bestellung(const ArtikelListe& katalog, float mwstSatz)
+{
+    return mitMwst(katalog.summeBestellungGesamt(), mwstSatz);
+}

@@ -8,6 +8,9 @@
 #include "ui/dateidialog.h"
 #include "ui/layoutsaver.h"
 #include "ui/messagebox.h"
+#include "ui/whanwenderdlg.h"
+#include "ui/whartikeldlg.h"
+#include "ui/whbestellungdlg.h"
 #include "ui/whhelpwindow.h"
 #include "ui/whmainwidget.h"
 
@@ -69,6 +72,9 @@ WHApplWindow::WHApplWindow(QWidget* parent) : QMainWindow(parent)
     connect(actionProjekteingaben, &QAction::triggered, this,
             &WHApplWindow::on_actionProjekteingaben_activated);
     connect(actionKosten, &QAction::triggered, this, &WHApplWindow::on_actionKosten_activated);
+    connect(stdtBestellung, &QAction::triggered, this, &WHApplWindow::showBestellungDlg);
+    connect(stdtArtikelStamm, &QAction::triggered, this, &WHApplWindow::showArtikelDlg);
+    connect(stdtAnwender, &QAction::triggered, this, &WHApplWindow::showAnwenderDlg);
 
     languageChange();
     setzeTitel();
@@ -113,10 +119,6 @@ void WHApplWindow::erzeugeAktionen()
     actionProjekteingaben = aktion("actionProjekteingaben", druckSymbol);
     actionKosten = aktion("actionKosten", druckSymbol);
 
-    // The dialogs behind these entries (order form, article master, user data) come with
-    // their own part of the program; until then the entries are inactive.
-    for (QAction* a : {stdtBestellung, stdtArtikelStamm, stdtAnwender})
-        a->setEnabled(false);
     // The print action is in no menu and no tool bar; it lives on the window for its key.
     addAction(filePrintAction);
 }
@@ -263,6 +265,26 @@ void WHApplWindow::about()
 void WHApplWindow::help()
 {
     WHHelpWindow::oeffne(QStringLiteral("index.html"));
+}
+
+void WHApplWindow::showAnwenderDlg()
+{
+    WHAnwenderDlg dlg(this);
+    dlg.exec();
+}
+
+void WHApplWindow::showArtikelDlg()
+{
+    WHArtikelDlg dlg(this);
+    dlg.exec();
+}
+
+void WHApplWindow::showBestellungDlg()
+{
+    WHBestellungDlg dlg(this);
+    ArtikelListe::global().clearBestellMengen();
+    dlg.updateLVArtikel();
+    dlg.exec();
 }
 
 void WHApplWindow::on_actionProjekteingaben_activated()

@@ -35,6 +35,10 @@ public slots:
     void open();
     void save();
     void saveAs();
+    // "&Extras": the user data, the article master, the order form with every quantity 0.
+    void showAnwenderDlg();
+    void showArtikelDlg();
+    void showBestellungDlg();
     void on_actionProjekteingaben_activated();
     void on_actionKosten_activated();
 

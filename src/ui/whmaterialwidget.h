@@ -2,9 +2,10 @@
 
 #include "ui/whseite.h"
 
-#include <QVector>
 #include <QWidget>
+#include <memory>
 
+class MaterialBaum;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -19,6 +20,7 @@ class WHMaterialWidget : public QWidget, public WHSeite
     Q_OBJECT
 public:
     explicit WHMaterialWidget(QWidget* parent = nullptr);
+    ~WHMaterialWidget() override;
 
     void showData(WHBaseData& record) override;
     int getData(WHBaseData& record) override;
@@ -37,14 +39,11 @@ public slots:
     void on_treeWidget_currentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void on_treeWidget_itemExpanded(QTreeWidgetItem* item);
     void on_treeWidget_itemCollapsed(QTreeWidgetItem* item);
+    // "B&estellformular": the requirement rounded to whole packs in the order form.
+    void on_PBBestellDlg_clicked();
 
 private:
-    void aufbauenBaum();
-    QTreeWidgetItem* neueArtikelZeile(int index);
-    void kopfFuerGruppe();
-    void kopfFuerArtikel();
     void summenZeigen();
-    static bool istArtikelZeile(const QTreeWidgetItem* item);
 
     QLabel* TextLabel1;
     QPushButton* PBVorschlag;
@@ -57,8 +56,7 @@ private:
     QLabel* TextLabel4;
     QLabel* LSummeMwst;
 
-    QVector<QTreeWidgetItem*> gruppenItems;
+    std::unique_ptr<MaterialBaum> m_artikelBaum;
     bool aufbauen = true;
     bool bereit = false;
-    int m_zeilenHoehe = 22;
 };

@@ -1,13 +1,10 @@
+#include "clibeispiel.h"
 #include "material/artikelliste.h"
-#include "model/etagedata.h"
-#include "model/gebaeudedata.h"
 #include "model/materialdata.h"
 #include "model/projektbaum.h"
 #include "model/projektdatei.h"
-#include "model/raumdata.h"
 #include "testumgebung.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,67 +21,17 @@ private:
     QString out;
     QString err;
 
-    static QString katalogText()
-    {
-        return QStringLiteral("01.06.2008\n2\nRohre\nZubehör\n"
-                              "150010\tVerbundrohr 16x2\tVerbundrohr in Rollen\t300.00\t0\t1\t200\t1\t1\n"
-                              "12345\tPrüfgerät\t\t10.00\t0\t3\t1\t2\t0\n"
-                              "150215\tSchiebehülse\t\t12.50\t0\t3\t10\t1\t1\n"
-                              "150900\tWandhaken\t\t0.35\t0\t3\t1\t2\t1\n"
-                              "151520\tVerteiler 2fach\t\t150.00\t0\t3\t1\t2\t1\n"
-                              "150801\tEntlüfter\t\t5.00\t0\t3\t1\t2\t1\n"
-                              "999999\tWerkzeug\t\t99.00\t0\t3\t1\t2\t0\n");
-    }
-
     void starte(const QStringList& args)
     {
-        QProcess p;
-        p.start(QStringLiteral(WH_CLI_PATH),
-                QStringList{QStringLiteral("--appl-dir"), applDir, QStringLiteral("--user-dir"), userDir} +
-                    args);
-        QVERIFY(p.waitForFinished(60000));
-        exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        out = QString::fromUtf8(p.readAllStandardOutput());
-        err = QString::fromUtf8(p.readAllStandardError());
+        const CliBeispiel::Lauf lauf = CliBeispiel::starte(applDir, userDir, args);
+        exitCode = lauf.exitCode;
+        out = lauf.out;
+        err = lauf.err;
     }
 
-    static Heizflaeche flaeche(double a, int reg, double entfernung)
-    {
-        Heizflaeche h;
-        h.flaeche = a;
-        h.anzahlRegister = reg;
-        h.entfernung = entfernung;
-        return h;
-    }
-
-    // A project of one floor with one room: two surfaces of 5 m² with 2 registers in one
-    // circuit, 15 m and 18 m from the manifold. Saved with the given material quantities, or
-    // without a material list.
     QString speichereProjekt(const QString& name, bool mitListe, bool fehlerhaft = false)
     {
-        ProjektBaum baum;
-        baum.newProjekt();
-        WHListItem* g = baum.gebaeudeItem();
-        auto e = std::make_unique<EtageData>(baum.gebaeude());
-        e->name = QStringLiteral("EG");
-        WHListItem* eg = baum.insert(g, 0, std::move(e));
-        auto r = std::make_unique<RaumData>(static_cast<EtageData*>(eg->record()));
-        r->name = QStringLiteral("Bad");
-        r->heizflaechen = {flaeche(5, 2, 15), flaeche(5, 2, 18)};
-        if (fehlerhaft)
-            r->flaecheWH = 20.0f; // the surfaces cover only half the need
-        baum.insert(eg, 0, std::move(r));
-        if (mitListe) {
-            auto m = std::make_unique<MaterialData>();
-            m->mengen = {5.0f, 2.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f}; // 12345 entered by hand
-            WHListItem* root = baum.root();
-            baum.setMaterialItem(baum.insert(root, root->childCount(), std::move(m)));
-        }
-        const QString datei = tmp.filePath(name);
-        QString fehler;
-        if (!ProjektDatei::speichern(baum, datei, fehler))
-            qWarning() << fehler;
-        return datei;
+        return CliBeispiel::speichereProjekt(tmp.filePath(name), mitListe, fehlerhaft);
     }
 
 private slots:
@@ -95,10 +42,10 @@ private slots:
         applDir = tmp.filePath(QStringLiteral("appl")) + QLatin1Char('/');
         userDir = tmp.filePath(QStringLiteral("user")) + QLatin1Char('/');
         QVERIFY(TestUmgebung::schreibe(applDir + QStringLiteral("data/artikel0608.txt"),
-                                       katalogText().toLatin1()));
+                                       CliBeispiel::katalogText().toLatin1()));
         QVERIFY(TestUmgebung::schreibe(userDir + QStringLiteral("data/anwender.txt"), QByteArray()));
         // The records write their material line against the program's catalogue.
-        ArtikelListe::global().readCatalogue(katalogText());
+        ArtikelListe::global().readCatalogue(CliBeispiel::katalogText());
     }
 
     void liste()

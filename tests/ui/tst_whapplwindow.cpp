@@ -402,29 +402,6 @@ private slots:
         QCOMPARE(kosten->text(), QStringLiteral("Kostenvoranschlag"));
     }
 
-    void spaeterEintraegeGesperrt_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("Bestellformular") << "stdtBestellung"
-                                         << "&Bestellformular";
-        QTest::newRow("Artikelstamm") << "stdtArtikelStamm"
-                                      << "Artikelsta&mm";
-        QTest::newRow("Anwender") << "stdtAnwender"
-                                  << "&Anwender Angaben";
-    }
-
-    void spaeterEintraegeGesperrt()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        WHApplWindow w;
-        QAction* a = w.findChild<QAction*>(name);
-        QVERIFY(a);
-        QCOMPARE(a->text(), text);
-        QVERIFY(!a->isEnabled());
-    }
-
     void ueber()
     {
         WHApplWindow w;
