@@ -43,6 +43,9 @@ QString benutzungstext()
     text +=
         QStringLiteral("\nOhne --appl-dir und --user-dir kommen beide Ordner aus denselben Einstellungen wie "
                        "im Programm.\n"
+                       "report --pdf schreibt die Seiten, wie die Vorschau sie druckt (A4, Kopf aus den "
+                       "Anwenderdaten des Benutzerordners); ohne Anzeige läuft es auf der Plattform "
+                       "\"offscreen\".\n"
                        "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
                        "20 Artikelkatalog nicht lesbar.");
     return text;
