@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
@@ -47,8 +48,7 @@ HtmlViewer::HtmlViewer(const QString& basisOrdner, QWidget* parent, const QStrin
     sichern->setShortcut(QKeySequence(tr("Ctrl+U")));
     sichern->setIconText(tr("Speichern"));
     connect(sichern, &QAction::triggered, this, &HtmlViewer::speichern);
-    QAction* pdf =
-        new QAction(QIcon(QStringLiteral(":/icons/icons/save_aus.xpm")), tr("Als &PDF speichern..."), this);
+    QAction* pdf = new QAction(style()->standardIcon(QStyle::SP_FileIcon), tr("Als &PDF speichern..."), this);
     pdf->setIconText(tr("PDF"));
     connect(pdf, &QAction::triggered, this, &HtmlViewer::speicherePdf);
     QAction* schliessen = new QAction(tr("&Schliessen"), this);
