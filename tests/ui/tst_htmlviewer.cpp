@@ -2,8 +2,7 @@
 #include "app/textcodec.h"
 #include "grossesprojekt.h"
 #include "material/anwenderdaten.h"
-#include "model/projektdata.h"
-#include "model/projektdatei.h"
+#include "model/projektbaum.h"
 #include "reports/berichte.h"
 #include "testumgebung.h"
 #include "ui/dateidialog.h"
@@ -13,7 +12,6 @@
 #include "ui/whmainwidget.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProgressDialog>
