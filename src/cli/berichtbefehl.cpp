@@ -1,9 +1,19 @@
 #include "cli/berichtbefehl.h"
 
+#include "app/einstellungen.h"
+#include "app/pfade.h"
 #include "cli/clikontext.h"
+#include "druck/pdfausgabe.h"
+#include "druck/seitendrucker.h"
+#include "material/anwenderdaten.h"
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "reports/berichte.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QTextDocument>
+#include <QUrl>
 
 namespace {
 
@@ -32,17 +42,39 @@ bool art(const QString& name, int stand, Berichte::Art& ergebnis)
     return true;
 }
 
+// The document's pages as the preview prints them, with the header of the user's data as the
+// program has them after its start (the user file, then the host's "anwender.ini").
+bool schreibePdf(CliKontext& k, const BerichtErgebnis& r, const QString& ziel)
+{
+    AnwenderDaten::global().load(Pfade::anwenderPath());
+    Einstellungen::uebernehmeAnwenderIni();
+
+    // The spacing image and any other picture of the templates lies beside them.
+    QTextDocument bilder;
+    bilder.setBaseUrl(QUrl::fromLocalFile(Pfade::vorlagenDir()));
+    QFont schrift = QGuiApplication::font();
+    schrift.setPointSize(r.schriftGroesse > 0 ? r.schriftGroesse : 10);
+    Seitendrucker drucker(r.html, bilder, schrift, Seitendrucker::MitAnwenderKopf);
+    if (PdfAusgabe::schreibe(drucker, ziel, r.orientierung) == PdfAusgabe::Geschrieben)
+        return true;
+    k.err() << PdfAusgabe::fehlerText(ziel) << Qt::endl;
+    return false;
+}
+
 } // namespace
 
 int BerichtBefehl::ausfuehren(CliKontext& k, QStringList args)
 {
     QString mwstText;
     QString ziel;
+    QString pdfZiel;
     bool mitMwst = false;
     bool mitZiel = false;
+    bool mitPdf = false;
     if (!k.nimmOption(args, QStringLiteral("--mwst"), mwstText, mitMwst) ||
-        !k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) || !mitZiel || args.size() != 2 ||
-        args.at(1).startsWith(QLatin1Char('-')))
+        !k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) ||
+        !k.nimmOption(args, QStringLiteral("--pdf"), pdfZiel, mitPdf) || !(mitZiel || mitPdf) ||
+        args.size() != 2 || args.at(1).startsWith(QLatin1Char('-')))
         return benutzungsfehler(k);
     Berichte::Art bericht = Berichte::Eingaben1;
     if (!art(args.at(0), 0, bericht))
@@ -62,5 +94,9 @@ int BerichtBefehl::ausfuehren(CliKontext& k, QStringList args)
         k.err() << CliKontext::klartext(r.fehlerText) << Qt::endl;
         return 1;
     }
-    return k.schreibeDatei(ziel, r.html) ? 0 : 1;
+    if (mitZiel && !k.schreibeDatei(ziel, r.html))
+        return 1;
+    if (mitPdf && !schreibePdf(k, r, pdfZiel))
+        return 1;
+    return 0;
 }

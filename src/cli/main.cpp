@@ -11,6 +11,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+
+#include <memory>
 
 namespace {
 
@@ -42,21 +45,39 @@ QString benutzungstext()
     text +=
         QStringLiteral("\nOhne --appl-dir und --user-dir kommen beide Ordner aus denselben Einstellungen wie "
                        "im Programm.\n"
+                       "report --pdf schreibt die Seiten, wie die Vorschau sie druckt (A4, Kopf aus den "
+                       "Anwenderdaten des Benutzerordners); ohne Anzeige läuft es auf der Plattform "
+                       "\"offscreen\".\n"
                        "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
                        "20 Artikelkatalog nicht lesbar.");
     return text;
+}
+
+// Paged output needs a graphical application; without a display it runs on the offscreen
+// platform, so the tool works on a server as well.
+std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (!BerichtBefehl::brauchtGui(args))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = anwendung(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Belvoro"));
     QCoreApplication::setApplicationName(QStringLiteral("wh"));
     CliKontext k;
 
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
         return k.benutzungsfehler(benutzungstext());
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {

@@ -1,10 +1,21 @@
 #include "ui/htmlviewer.h"
 
 #include "app/pfade.h"
+#include "app/textcodec.h"
+#include "ui/dateidialog.h"
+#include "ui/druckdialog.h"
 #include "ui/layoutsaver.h"
+#include "ui/messagebox.h"
 
+#include <QAction>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
+#include <QStyle>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 
 namespace {
@@ -21,11 +32,43 @@ HtmlViewer::HtmlViewer(const QString& basisOrdner, QWidget* parent, const QStrin
 {
     setObjectName(name);
     setWindowTitle(name);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icons/wh.xpm")));
     installEventFilter(new layoutSaver(this));
     m_browser = new QTextBrowser(this);
     m_browser->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    m_browser->setSearchPaths({m_basisOrdner, Pfade::vorlagenDir()});
+    setzeSuchpfade();
     setCentralWidget(m_browser);
+
+    QAction* drucken = new QAction(QIcon(QStringLiteral(":/icons/icons/print.xpm")), tr("&Drucken"), this);
+    drucken->setShortcut(QKeySequence(tr("Ctrl+D")));
+    drucken->setIconText(tr("Drucken"));
+    connect(drucken, &QAction::triggered, this, &HtmlViewer::print);
+    QAction* sichern =
+        new QAction(QIcon(QStringLiteral(":/icons/icons/save.xpm")), tr("Speichern &unter..."), this);
+    sichern->setShortcut(QKeySequence(tr("Ctrl+U")));
+    sichern->setIconText(tr("Speichern"));
+    connect(sichern, &QAction::triggered, this, &HtmlViewer::speichern);
+    QAction* pdf = new QAction(style()->standardIcon(QStyle::SP_FileIcon), tr("Als &PDF speichern..."), this);
+    pdf->setIconText(tr("PDF"));
+    connect(pdf, &QAction::triggered, this, &HtmlViewer::speicherePdf);
+    QAction* schliessen = new QAction(tr("&Schliessen"), this);
+    schliessen->setShortcut(QKeySequence(tr("Ctrl+Q")));
+    connect(schliessen, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* datei = menuBar()->addMenu(tr("&Datei"));
+    datei->addAction(drucken);
+    datei->addAction(sichern);
+    datei->addAction(pdf);
+    datei->addSeparator();
+    datei->addAction(schliessen);
+
+    QToolBar* leiste = addToolBar(tr("drucken"));
+    leiste->setObjectName(QStringLiteral("drucken"));
+    leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    leiste->addAction(sichern);
+    leiste->addAction(drucken);
+    leiste->addAction(pdf);
+
     resize(800, 900);
 }
 
@@ -52,12 +95,72 @@ HtmlViewer* HtmlViewer::zeigeAusdruck(int orientierung, int schriftGroesse)
     return v;
 }
 
+void HtmlViewer::setzeSuchpfade()
+{
+    // The report lies in the user's folder; the images its templates name (the spacing image)
+    // lie beside the templates in the installation.
+    m_browser->setSearchPaths({m_basisOrdner, Pfade::vorlagenDir()});
+}
+
 void HtmlViewer::zeigeDatei(const QString& datei)
 {
-    m_browser->setSearchPaths({m_basisOrdner, Pfade::vorlagenDir()});
+    // Read here rather than by the browser: like every file of the program the report is
+    // Windows-1252, also when it does not say so. Relative names in it (images) are then
+    // looked up in the search folders.
+    m_quelltext.clear();
+    TextCodec::readFile(m_basisOrdner + QLatin1Char('/') + datei, m_quelltext);
+    setzeSuchpfade();
     m_browser->setSource(QUrl());
-    m_browser->setSource(QUrl::fromLocalFile(m_basisOrdner + QLatin1Char('/') + datei));
-    m_browser->reload();
+    m_browser->setHtml(m_quelltext);
     raise();
     activateWindow();
+}
+
+bool HtmlViewer::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        setzeSuchpfade();
+    return QMainWindow::event(event);
+}
+
+void HtmlViewer::print()
+{
+    DruckDialog::drucke(this, m_quelltext, *m_browser->document(), DruckDialog::MitAnwenderKopf,
+                        m_orientierung, m_schriftGroesse);
+}
+
+QString HtmlViewer::zielDatei(const QString& titel, const QString& filter, const QString& endung)
+{
+    QString name = DateiDialog::speichern(this, titel, Pfade::projekteDir(), filter);
+    if (name.isEmpty())
+        return QString();
+    if (QFileInfo(name).suffix() != endung)
+        name += QLatin1Char('.') + endung;
+    if (QFileInfo::exists(name) &&
+        MessageBox::auswahl(this, MessageBox::Information, tr("Speichern unter"),
+                            tr("%1 existiert bereits.\nSoll es überschrieben werden?").arg(name),
+                            {tr("Ok"), tr("Abbruch")}, 0, 1) != 0)
+        return QString();
+    return name;
+}
+
+void HtmlViewer::speichern()
+{
+    const QString name = zielDatei(tr("Speichern unter"), tr("HTML Datei (*.html)"), QStringLiteral("html"));
+    if (name.isEmpty())
+        return;
+    if (!TextCodec::writeFileAtomic(name, m_quelltext))
+        MessageBox::critical(this, tr("Fehler"), tr("Datei %1 konnte nicht geöffnet werden!").arg(name));
+}
+
+void HtmlViewer::speicherePdf()
+{
+    const QString name = zielDatei(tr("Als PDF speichern"), tr("PDF Datei (*.pdf)"), QStringLiteral("pdf"));
+    if (name.isEmpty())
+        return;
+    const PdfAusgabe::Ergebnis e =
+        DruckDialog::speicherePdf(this, m_quelltext, *m_browser->document(), DruckDialog::MitAnwenderKopf,
+                                  m_orientierung, m_schriftGroesse, name);
+    if (e == PdfAusgabe::Fehler)
+        MessageBox::critical(this, tr("Fehler"), PdfAusgabe::fehlerText(name));
 }

@@ -35,9 +35,24 @@ public:
     void setOrientierung(int orientierung) { m_orientierung = orientierung; }
     void setSchriftGroesse(int punkte) { m_schriftGroesse = punkte; }
 
+public slots:
+    void print();
+    void speichern();
+    void speicherePdf();
+
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    // Asks for the target file: the dialog starts in the user's projects folder; a name whose
+    // suffix is not exactly endung gets it appended; an existing file is overwritten only
+    // after "Ok". Empty when the user gave up.
+    QString zielDatei(const QString& titel, const QString& filter, const QString& endung);
+    void setzeSuchpfade();
+
     QTextBrowser* m_browser = nullptr;
     QString m_basisOrdner;
+    QString m_quelltext; // the shown file's HTML as it was read
     int m_orientierung = -1;
     int m_schriftGroesse = 10;
 };

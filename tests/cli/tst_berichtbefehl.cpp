@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,9 +23,14 @@ struct Lauf
     QString err;
 };
 
+// Without a display the tool chooses the offscreen platform itself for PDF output.
 Lauf starte(const QStringList& args)
 {
     QProcess p;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        umgebung.remove(QLatin1String(name));
+    p.setProcessEnvironment(umgebung);
     p.start(QStringLiteral(WH_CLI_PATH), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -52,6 +59,8 @@ private slots:
     void falscherAufruf_data();
     void falscherAufruf();
     void fehlendesProjekt();
+    void pdf_data();
+    void pdf();
 
 private:
     QString erwartet(Berichte::Art art, const QString& projekt);
@@ -149,13 +158,16 @@ void TestBerichtBefehl::fehlendeVorlage()
             QVERIFY(QFile::copy(vorlagen.filePath(f), appl.filePath(QStringLiteral("ausdrucke/") + f)));
     }
     const QString ziel = m_aus.filePath(QStringLiteral("fehlt.html"));
+    const QString pdfZiel = m_aus.filePath(QStringLiteral("fehlt.pdf"));
     const Lauf l =
         starte({QStringLiteral("--appl-dir"), appl.path(), QStringLiteral("report"), QStringLiteral("kosten"),
-                beispiel(QStringLiteral("einfamilienhaus-ausfuehrung.bwh")), QStringLiteral("-o"), ziel});
+                beispiel(QStringLiteral("einfamilienhaus-ausfuehrung.bwh")), QStringLiteral("-o"), ziel,
+                QStringLiteral("--pdf"), pdfZiel});
     QCOMPARE(l.exitCode, 1);
     QVERIFY2(l.err.contains(QStringLiteral("Datei kazus.html konnte nicht geöffnet werden!")),
              qPrintable(l.err));
     QVERIFY(!QFileInfo::exists(ziel));
+    QVERIFY(!QFileInfo::exists(pdfZiel));
 }
 
 void TestBerichtBefehl::falscherAufruf_data()
@@ -187,6 +199,71 @@ void TestBerichtBefehl::fehlendesProjekt()
                            QStringLiteral("-o"), ziel});
     QCOMPARE(l.exitCode, 1);
     QVERIFY(!QFileInfo::exists(ziel));
+}
+
+void TestBerichtBefehl::pdf_data()
+{
+    QTest::addColumn<QStringList>("ausgabe");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("PDF allein") << QStringList{"--pdf", "bericht.pdf"} << 0 << "";
+    QTest::newRow("PDF und HTML") << QStringList{"--pdf", "bericht.pdf", "-o", "bericht.html"} << 0 << "";
+    QTest::newRow("PDF-Ziel nicht schreibbar") << QStringList{"--pdf", "fehlt/bericht.pdf"} << 1
+                                               << "Datei %1fehlt/bericht.pdf konnte nicht geöffnet werden!";
+    QTest::newRow("PDF ohne Namen") << QStringList{"--pdf"} << 2 << "report eingaben|kosten";
+}
+
+// The pages of the preview, with the header from the user folder's data and the host's
+// "anwender.ini" as the program takes them over at start.
+void TestBerichtBefehl::pdf()
+{
+    QFETCH(QStringList, ausgabe);
+    QFETCH(int, exitCode);
+    QFETCH(QString, meldung);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir ordner;
+    const QString aus = ordner.path() + QLatin1Char('/');
+    QVERIFY(TestUmgebung::schreibe(m_user.filePath(QStringLiteral("data/anwender.txt")),
+                                   TextCodec::encode(QStringLiteral("alter Name\n\nAm Markt 3\n34117 Kassel\n"
+                                                                    "0561 12345\n0561 12346\n\n\n\n"))));
+    QTemporaryDir host;
+    QVERIFY(TestUmgebung::schreibe(host.filePath(QStringLiteral("ini/anwender.ini")),
+                                   TextCodec::encode(QStringLiteral("Anwender1=Haustechnik Müller GmbH\n"))));
+    {
+        QSettings quintel(QSettings::SystemScope, QStringLiteral("Belvoro"), QStringLiteral("Quintel"));
+        quintel.setValue(QStringLiteral("Pfad"), host.path());
+    }
+    QStringList args{QStringLiteral("--appl-dir"),
+                     TestUmgebung::shareDir(),
+                     QStringLiteral("--user-dir"),
+                     m_user.path(),
+                     QStringLiteral("report"),
+                     QStringLiteral("eingaben"),
+                     beispiel(QStringLiteral("einfamilienhaus-ausfuehrung.bwh"))};
+    for (const QString& a : ausgabe)
+        args << (a.startsWith(QLatin1Char('-')) ? a : aus + a);
+    const Lauf l = starte(args);
+    QSettings(QSettings::SystemScope, QStringLiteral("Belvoro"), QStringLiteral("Quintel")).clear();
+
+    QVERIFY2(l.exitCode == exitCode, qPrintable(l.err));
+    if (exitCode != 0) {
+        QVERIFY2(l.err.contains(meldung.replace(QStringLiteral("%1"), aus)), qPrintable(l.err));
+        QCOMPARE(QDir(aus).entryList(QDir::Files), QStringList());
+        return;
+    }
+    QCOMPARE(QFileInfo::exists(aus + QStringLiteral("bericht.html")), ausgabe.contains(QStringLiteral("-o")));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"), aus + QStringLiteral("bericht.pdf"), QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString seiten = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(seiten.contains(QRegularExpression(QStringLiteral("Haustechnik Müller GmbH +Am Markt 3"))),
+             qPrintable(seiten));
+    QVERIFY(seiten.contains(
+        QRegularExpression(QStringLiteral("Tel.: 0561 12345 Fax: 0561 12346 +34117 Kassel"))));
+    QVERIFY(seiten.contains(QStringLiteral("Einfamilienhaus")));
+    QVERIFY(seiten.contains(QRegularExpression(QStringLiteral("Wandheizung Version 1.6 +Seite 2"))));
 }
 
 QTEST_GUILESS_MAIN(TestBerichtBefehl)
