@@ -113,6 +113,13 @@ void WHApplWindow::erzeugeAktionen()
     actionProjekteingaben = aktion("actionProjekteingaben", druckSymbol);
     actionKosten = aktion("actionKosten", druckSymbol);
 
+    // The usual keys of the desktop for the usual file actions.
+    fileNewAction->setShortcut(QKeySequence::New);
+    fileOpenAction->setShortcut(QKeySequence::Open);
+    fileSaveAction->setShortcut(QKeySequence::Save);
+    filePrintAction->setShortcut(QKeySequence::Print);
+    fileExitAction->setShortcut(QKeySequence::Quit);
+
     // The dialogs behind these entries (order form, article master, user data) come with
     // their own part of the program; until then the entries are inactive.
     for (QAction* a : {stdtBestellung, stdtArtikelStamm, stdtAnwender})
