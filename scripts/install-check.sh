@@ -58,6 +58,11 @@ for d in projekte ausdrucke data; do
 done
 grep -q "Kostenangebot" "$HOME/Wandheizung/ausdrucke/kostenangebot.html"
 
+# A user folder that cannot be created is named; the command still does its work.
+touch "$tmp/datei"
+"$cli" --user-dir "$tmp/datei/" check "$sample" >/dev/null 2>"$tmp/err.txt"
+grep -q "Ordner $tmp/datei konnte nicht angelegt werden!" "$tmp/err.txt"
+
 # A catalogue that is not there ends with exit code 20 and names the file.
 rc=0
 "$cli" --appl-dir "$tmp/leer" check "$sample" 2>"$tmp/err.txt" || rc=$?
