@@ -44,7 +44,9 @@ void WHDoubleEdit::setDecimals(int decimals)
 
 void WHDoubleEdit::setWert(double x)
 {
-    setText(Zahl::anzeige(x, decimals()));
+    // The short form keeps a value read from a file as it is; only a focus loss corrects it to
+    // the field's decimals, with its message.
+    setText(Zahl::anzeige(x));
 }
 
 void WHDoubleEdit::korrigieren()

@@ -27,7 +27,7 @@ public:
     QString bezeichnung() const { return m_bezeichnung; }
     void setBezeichnung(const QString& bezeichnung) { m_bezeichnung = bezeichnung; }
 
-    // Shows a value in the field's decimals, without float noise or exponent.
+    // Shows a value in the short form, without exponent.
     void setWert(double x);
 
     // The correction the focus loss applies: the text stays when it is acceptable; otherwise
