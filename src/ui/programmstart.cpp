@@ -15,6 +15,8 @@ std::unique_ptr<WHApplWindow> ProgrammStart::starte(const QStringList& argumente
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Belvoro"));
     QCoreApplication::setApplicationName(QStringLiteral("wh"));
+    // The installed menu entry, so that the desktop shows its icon and name for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.belvoro.Wandheizung"));
     Einstellungen::lesePfade();
 
     if (QStyle* stil = QStyleFactory::create(QStringLiteral("Windows")))
