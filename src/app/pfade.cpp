@@ -1,5 +1,8 @@
 #include "app/pfade.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 QString g_applDir;
 QString g_userDir;
@@ -49,6 +52,21 @@ QString Pfade::projekteDir()
 QString Pfade::hilfeDir()
 {
     return g_applDir + QStringLiteral("hilfe");
+}
+
+QString Pfade::legeBenutzerOrdnerAn()
+{
+    if (g_userDir.isEmpty())
+        return QString();
+    for (const QString& ordner :
+         {g_userDir, projekteDir(), ausgabeDir(), g_userDir + QStringLiteral("data")}) {
+        const QString name = QDir::cleanPath(ordner);
+        if (!QFileInfo(ordner).isDir() && !QDir().mkpath(ordner))
+            return QStringLiteral("Ordner <b>%1</b> konnte nicht angelegt werden!").arg(name);
+        if (!QFileInfo(ordner).isWritable())
+            return QStringLiteral("Ordner <b>%1</b> ist nicht beschreibbar!").arg(name);
+    }
+    return QString();
 }
 
 QString Pfade::helpPage()

@@ -20,6 +20,12 @@ public:
     static QString projekteDir();  // userDir + "projekte"
     static QString hilfeDir();     // applDir + "hilfe"
 
+    // Creates the user folder and its "projekte", "ausdrucke" and "data" where they are
+    // missing (an installed program's first start on a new account). Returns an empty text
+    // when all exist and are writable afterwards, otherwise the message naming the folder that
+    // could not be created or written. Without a user folder (working folder) nothing is created.
+    static QString legeBenutzerOrdnerAn();
+
     static QString helpPage();
     static void setHelpPage(const QString& page);
 

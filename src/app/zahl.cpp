@@ -15,6 +15,23 @@ QString Zahl::kurz(double x, int stellen)
     return QStringLiteral("%1").arg(x, 0, 'g', stellen);
 }
 
+QString Zahl::anzeige(double x, int decimals)
+{
+    if (!std::isfinite(x))
+        return kurz(x);
+    if (x == 0.0)
+        return QStringLiteral("0");
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    QString text = fest(x, std::clamp(5 - exponent, 0, std::max(0, decimals)));
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    return text;
+}
+
 QString Zahl::fest(double x, int decimals)
 {
     QString text = QStringLiteral("%1").arg(x, 0, 'f', decimals);

@@ -11,6 +11,11 @@ public:
     static QString kurz(double x);
     // The same general form with fewer significant digits (3 gives 0.833 for 2.5 / 3).
     static QString kurz(double x, int stellen);
+    // The form of a value in a field: the short form's six significant digits, but never an
+    // exponent and at most the field's decimals, without trailing zeros (6.59998 with
+    // 2 decimals gives 6.6, 1e+06 gives 1000000, 0.333333 with 10 decimals stays 0.333333).
+    // Without decimals it is the short form written without exponent.
+    static QString anzeige(double x, int decimals = 10);
     // Fixed form with the given number of decimals (20 with 1 decimal gives 20.0).
     static QString fest(double x, int decimals);
 

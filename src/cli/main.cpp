@@ -99,6 +99,12 @@ int main(int argc, char** argv)
     if (mitUser)
         Pfade::setUserDir(Pfade::normalise(userDir, QDir::homePath()));
 
+    // The user folder of a new account is created as the program does; a folder that cannot
+    // be created is reported, and the command still runs (most write where they are told).
+    const QString ordnerFehler = Pfade::legeBenutzerOrdnerAn();
+    if (!ordnerFehler.isEmpty())
+        k.err() << CliKontext::klartext(ordnerFehler) << Qt::endl;
+
     const QString name = args.takeFirst();
     for (const Befehl& b : befehle) {
         if (name == QLatin1String(b.name))

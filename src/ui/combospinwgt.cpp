@@ -200,11 +200,11 @@ void combospinWgt::setRot(bool rot)
 void combospinWgt::setWert(double x)
 {
     m_wert = m_resetWert = x;
-    QString text = Zahl::kurz(x);
-    if (nachkommastellen(text) > m_maxDecimals) {
-        text = Zahl::fest(x, m_maxDecimals);
+    // The field shows no float noise and no exponent; a value cut to the field's decimals is
+    // the value the field holds from now on.
+    const QString text = Zahl::anzeige(x, m_maxDecimals);
+    if (nachkommastellen(Zahl::kurz(x)) > m_maxDecimals)
         m_wert = Zahl::toDouble(text);
-    }
     if (!m_plainText) {
         setRot(false);
         m_plainText = true;
@@ -398,7 +398,7 @@ void combospinWgt::aktivieren()
     if (m_readOnly)
         return;
     if (!m_plainText && !m_edit->text().isEmpty()) {
-        setEditText(Zahl::kurz(m_wert));
+        setEditText(Zahl::anzeige(m_wert, m_maxDecimals));
         setRot(false);
     }
     m_plainText = true;
@@ -425,7 +425,8 @@ void combospinWgt::uebernehmen()
     }
     if (m_min > m_wert) {
         if (!m_edit->text().isEmpty()) {
-            setEditText(QStringLiteral("%1 (min  %2)").arg(Zahl::kurz(m_wert), Zahl::kurz(m_min)));
+            setEditText(QStringLiteral("%1 (min  %2)")
+                            .arg(Zahl::anzeige(m_wert, m_maxDecimals), Zahl::anzeige(m_min, m_maxDecimals)));
             setRot(true);
             m_plainText = false;
         }
@@ -435,7 +436,8 @@ void combospinWgt::uebernehmen()
     }
     if (m_wert > m_max) {
         if (!m_edit->text().isEmpty()) {
-            setEditText(QStringLiteral("%1 (max %2)").arg(Zahl::kurz(m_wert), Zahl::kurz(m_max)));
+            setEditText(QStringLiteral("%1 (max %2)")
+                            .arg(Zahl::anzeige(m_wert, m_maxDecimals), Zahl::anzeige(m_max, m_maxDecimals)));
             setRot(true);
             m_plainText = false;
         }

@@ -4,6 +4,8 @@ DoubleValidator::DoubleValidator(double bottom, double top, int decimals, QObjec
     : QDoubleValidator(bottom, top, decimals, parent)
 {
     setLocale(QLocale::c());
+    // Plain decimals only: an exponent ("6e12") would let a value past the field's range in.
+    setNotation(QDoubleValidator::StandardNotation);
 }
 
 QValidator::State DoubleValidator::validate(QString& input, int& pos) const

@@ -1,6 +1,8 @@
 #include "ui/programmstart.h"
 
 #include "app/einstellungen.h"
+#include "app/pfade.h"
+#include "ui/messagebox.h"
 #include "ui/whapplwindow.h"
 
 #include <QApplication>
@@ -13,6 +15,8 @@ std::unique_ptr<WHApplWindow> ProgrammStart::starte(const QStringList& argumente
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Belvoro"));
     QCoreApplication::setApplicationName(QStringLiteral("wh"));
+    // The installed menu entry, so that the desktop shows its icon and name for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.belvoro.Wandheizung"));
     Einstellungen::lesePfade();
 
     if (QStyle* stil = QStyleFactory::create(QStringLiteral("Windows")))
@@ -22,6 +26,11 @@ std::unique_ptr<WHApplWindow> ProgrammStart::starte(const QStringList& argumente
     ladeUebersetzung(uebersetzer);
     if (fenster->startFailed())
         return nullptr;
+    // On a new account the user folder does not exist yet: it is created without a word.
+    const QString ordnerFehler = Pfade::legeBenutzerOrdnerAn();
+    if (!ordnerFehler.isEmpty())
+        MessageBox::critical(fenster.get(), QCoreApplication::translate("ProgrammStart", "Fehler"),
+                             ordnerFehler);
     if (argumente.size() > 1)
         fenster->ladeDatei(argumente.at(1));
     return fenster;

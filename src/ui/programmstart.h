@@ -16,7 +16,8 @@ public:
 
     // Application names and style, the folders from the settings, the window (which reads the
     // catalogue and the user data), the address lines of the host's "anwender.ini", Qt's own
-    // German texts, and the project named by the first argument after the program name.
+    // German texts, the user folder with its sub-folders where they are missing, and the
+    // project named by the first argument after the program name.
     // Returns the window, not yet shown, or null when the catalogue could not be read.
     static std::unique_ptr<WHApplWindow> starte(const QStringList& argumente, QTranslator& uebersetzer);
 

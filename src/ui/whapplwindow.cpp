@@ -119,6 +119,13 @@ void WHApplWindow::erzeugeAktionen()
     actionProjekteingaben = aktion("actionProjekteingaben", druckSymbol);
     actionKosten = aktion("actionKosten", druckSymbol);
 
+    // The usual keys of the desktop for the usual file actions.
+    fileNewAction->setShortcut(QKeySequence::New);
+    fileOpenAction->setShortcut(QKeySequence::Open);
+    fileSaveAction->setShortcut(QKeySequence::Save);
+    filePrintAction->setShortcut(QKeySequence::Print);
+    fileExitAction->setShortcut(QKeySequence::Quit);
+
     // The print action is in no menu and no tool bar; it lives on the window for its key.
     addAction(filePrintAction);
 }

@@ -42,6 +42,13 @@ void WHDoubleEdit::setDecimals(int decimals)
     m_validator->setDecimals(decimals);
 }
 
+void WHDoubleEdit::setWert(double x)
+{
+    // The short form keeps a value read from a file as it is; only a focus loss corrects it to
+    // the field's decimals, with its message.
+    setText(Zahl::anzeige(x));
+}
+
 void WHDoubleEdit::korrigieren()
 {
     QString text = this->text();
@@ -58,12 +65,12 @@ void WHDoubleEdit::korrigieren()
         setText(Zahl::fest(bottom(), n));
         MessageBox::warning(this, tr("Achtung"),
                             tr("Eigabe Wert für <%1>\nmuss >= als %2 sein.\nWert wurde angepasst.")
-                                .arg(m_bezeichnung, Zahl::kurz(bottom())));
+                                .arg(m_bezeichnung, Zahl::anzeige(bottom(), n)));
     } else if (v > top()) {
         setText(Zahl::fest(top(), n));
         MessageBox::warning(this, tr("Achtung"),
                             tr("Eigabe Wert für <%1>\nmuss <= als %2 sein.\nWert wurde angepasst.")
-                                .arg(m_bezeichnung, Zahl::kurz(top())));
+                                .arg(m_bezeichnung, Zahl::anzeige(top(), n)));
     } else if (v == 0.0) {
         setText(Zahl::fest(0.0, n));
     } else {

@@ -27,6 +27,9 @@ public:
     QString bezeichnung() const { return m_bezeichnung; }
     void setBezeichnung(const QString& bezeichnung) { m_bezeichnung = bezeichnung; }
 
+    // Shows a value in the short form, without exponent.
+    void setWert(double x);
+
     // The correction the focus loss applies: the text stays when it is acceptable; otherwise
     // it is replaced and, where the user must be told, the message is shown.
     void korrigieren();

@@ -97,7 +97,7 @@ void WHGebaeudeWidget::GebaeudeArtChanged(int index)
 {
     if (index < 0)
         return;
-    LEVorschlagWB->setText(Zahl::kurz(Kataloge::vorschlagWB(index)));
+    LEVorschlagWB->setWert(Kataloge::vorschlagWB(index));
     LEVorschlagWB->setBottom(Kataloge::untergrenzeWB(index));
 }
 
@@ -112,9 +112,9 @@ void WHGebaeudeWidget::showData(WHBaseData& record)
     CBGebaeudealter->setCurrentIndex(g.gebaeudeAlter);
     // The lowest accepted specific demand belongs to the building standard shown.
     LEVorschlagWB->setBottom(Kataloge::untergrenzeWB(g.gebaeudeAlter));
-    LEVorschlagWB->setText(Zahl::kurz(g.ueberWB));
+    LEVorschlagWB->setWert(g.ueberWB);
     CBSystemWHG->setCurrentIndex(g.systemIndex);
-    LEVorlauftemperatur->setText(Zahl::kurz(g.vorlauftemperatur));
+    LEVorlauftemperatur->setWert(g.vorlauftemperatur);
     SBAnzahlEtagen->setValue(g.anzahlEtagen);
     LEVorlauftemperatur->setFocus(Qt::OtherFocusReason);
     Pfade::setHelpPage(QStringLiteral("gebaeude.html"));

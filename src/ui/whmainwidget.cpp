@@ -95,6 +95,10 @@ WHMainWidget::WHMainWidget(QWidget* parent) : QWidget(parent)
     auto* einfuegen = new QShortcut(QKeySequence(Qt::Key_Insert), this);
     einfuegen->setContext(Qt::WidgetWithChildrenShortcut);
     connect(einfuegen, &QShortcut::activated, this, &WHMainWidget::neu);
+    // Delete on the navigator cuts the current floor or room, as the context menu's entry does.
+    auto* entfernen = new QShortcut(QKeySequence(Qt::Key_Delete), m_navigator);
+    entfernen->setContext(Qt::WidgetShortcut);
+    connect(entfernen, &QShortcut::activated, this, &WHMainWidget::cut);
 
     m_sonstigSeite = new WHSonstigWidget(m_stack);
     m_materialSeite = new WHMaterialWidget(m_stack);

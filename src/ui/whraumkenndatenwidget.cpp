@@ -28,6 +28,8 @@ combospinWgt* neuesFeld(QWidget* parent, const char* name, const QString& einhei
     f->setComboWerte(werte);
     f->setSpinStep(schritt);
     f->setMax(max);
+    // Watts, square metres and degrees of a room: two decimals are all a planner reads.
+    f->setMaxDecimals(2);
     return f;
 }
 

@@ -93,10 +93,10 @@ void WHSonstigWidget::showEvent(QShowEvent* event)
 void WHSonstigWidget::showData(WHBaseData& record)
 {
     auto& s = static_cast<SonstigData&>(record);
-    LEStundenSatz->setText(Zahl::kurz(s.stundensatz));
-    LEMontageZeit->setText(Zahl::kurz(s.montagezeit));
+    LEStundenSatz->setWert(s.stundensatz);
+    LEMontageZeit->setWert(s.montagezeit);
     LEAbschlag->setText(SonstigData::abschlagText(s.abschlag));
-    LEMwst->setText(Zahl::kurz(Programm::mwstSatz() * 100.0f));
+    LEMwst->setWert(Programm::mwstSatz() * 100.0f);
     abschlagNachStand();
     LEStundenSatz->setFocus(Qt::OtherFocusReason);
     Pfade::setHelpPage(QStringLiteral("sonstig.html"));

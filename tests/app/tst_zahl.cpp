@@ -32,6 +32,34 @@ private slots:
         QCOMPARE(Zahl::kurz(x), text);
     }
 
+    // What a field shows: no float noise, no exponent, at most the field's decimals.
+    void anzeige_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Rundungsrest einer Leistung") << 6.59998 << 2 << "6.6";
+        QTest::newRow("float 7.4") << double(7.4f) << 2 << "7.4";
+        QTest::newRow("ganze Zahl") << 1215.0 << 2 << "1215";
+        QTest::newRow("Million ohne Exponent") << 1e6 << 2 << "1000000";
+        QTest::newRow("sehr groß ohne Exponent") << 6e12 << 2 << "6000000000000";
+        QTest::newRow("sechs Stellen") << 1.0 / 3.0 << 10 << "0.333333";
+        QTest::newRow("auf die Stellen des Feldes") << 214.2857 << 2 << "214.29";
+        QTest::newRow("eine Stelle") << 45.25 << 1 << "45.3";
+        QTest::newRow("keine Stelle") << 99.5 << 0 << "100";
+        QTest::newRow("kleine Differenz ist Null") << -0.004 << 2 << "0";
+        QTest::newRow("negative Differenz") << -0.006 << 2 << "-0.01";
+        QTest::newRow("sehr klein ohne Exponent") << 0.0000123 << 10 << "0.0000123";
+        QTest::newRow("Null") << 0.0 << 2 << "0";
+    }
+    void anzeige()
+    {
+        QFETCH(double, x);
+        QFETCH(int, decimals);
+        QFETCH(QString, text);
+        QCOMPARE(Zahl::anzeige(x, decimals), text);
+    }
+
     void fest()
     {
         QCOMPARE(Zahl::fest(20.0, 1), QStringLiteral("20.0"));

@@ -180,6 +180,23 @@ private slots:
         QCOMPARE(c.wert(), 1.23);
         c.setWert(20);
         QCOMPARE(c.text(), QStringLiteral("20"));
+        // A computed result keeps no float noise and shows no exponent.
+        c.setWert(6.59998);
+        QCOMPARE(c.text(), QStringLiteral("6.6"));
+        QCOMPARE(c.wert(), 6.6);
+        c.setWert(6e12);
+        QCOMPARE(c.text(), QStringLiteral("6000000000000"));
+    }
+
+    // An exponent cannot be typed: it would carry a value far past the field's range.
+    void exponentWirdNichtAngenommen()
+    {
+        Fenster f;
+        f.csb->setMax(1000);
+        QVERIFY(f.zeigen());
+        f.csb->setFocus();
+        QTest::keyClicks(f.edit(), QStringLiteral("6e12"));
+        QCOMPARE(f.csb->text(), QStringLiteral("612"));
     }
 
     void einheit_data()

@@ -11,7 +11,9 @@
 #include "ui/whmainwidget.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -158,6 +160,54 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
         QCoreApplication::removeTranslator(&uebersetzer);
         QFile::remove(TestUmgebung::systemConfigDir() + QStringLiteral("/Belvoro/wh.conf"));
+    }
+
+    void startLegtBenutzerordnerAn_data()
+    {
+        QTest::addColumn<QString>("userDir");    // below the test's user folder
+        QTest::addColumn<QString>("dateiStatt"); // a file in the way, or empty
+        QTest::addColumn<QString>("fehlt");      // the folder the message names, or empty
+        QTest::newRow("neues Konto") << "konto/Wandheizung/" << QString() << QString();
+        QTest::newRow("Unterordner fehlen") << "teil/" << QString() << QString();
+        QTest::newRow("Datei statt Benutzerordner") << "blockiert/"
+                                                    << "blockiert"
+                                                    << "blockiert";
+        QTest::newRow("Datei statt projekte") << "halb/"
+                                              << "halb/projekte"
+                                              << "halb/projekte";
+    }
+
+    // An installed program's first start on a new account: the user folder and its
+    // sub-folders are created silently; a folder that cannot be made is named in an error box
+    // and the window still opens.
+    void startLegtBenutzerordnerAn()
+    {
+        QFETCH(QString, userDir);
+        QFETCH(QString, dateiStatt);
+        QFETCH(QString, fehlt);
+        QTemporaryDir home;
+        if (!dateiStatt.isEmpty())
+            QVERIFY(TestUmgebung::schreibe(home.filePath(dateiStatt), "x"));
+        QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("teil/projekte"))));
+        QVERIFY(TestUmgebung::schreibe(TestUmgebung::systemConfigDir() + QStringLiteral("/Belvoro/wh.conf"),
+                                       "[Einstellungen]\nApplDir=" + m_appl.path().toLocal8Bit() +
+                                           "\nUserDir=" + home.filePath(userDir).toLocal8Bit() + "\n"));
+        QTranslator uebersetzer;
+        const auto fenster = ProgrammStart::starte({QStringLiteral("wandheizung")}, uebersetzer);
+        QCoreApplication::removeTranslator(&uebersetzer);
+        QFile::remove(TestUmgebung::systemConfigDir() + QStringLiteral("/Belvoro/wh.conf"));
+        QVERIFY(fenster);
+        if (fehlt.isEmpty()) {
+            QVERIFY(boxen().isEmpty());
+            for (const char* ordner : {"", "projekte", "ausdrucke", "data"})
+                QVERIFY(QFileInfo(home.filePath(userDir) + QLatin1String(ordner)).isDir());
+        } else {
+            QCOMPARE(boxen().size(), 1);
+            QCOMPARE(boxen().at(0).titel, QStringLiteral("Fehler"));
+            QCOMPARE(
+                boxen().at(0).text,
+                QStringLiteral("Ordner <b>%1</b> konnte nicht angelegt werden!").arg(home.filePath(fehlt)));
+        }
     }
 
     void speichernOhneName_data()

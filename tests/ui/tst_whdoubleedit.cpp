@@ -49,6 +49,10 @@ private slots:
                                           << "12.3"
                                           << "Eingabe Wert für <Temperatur>\nkann maximal 1 "
                                              "Nachkommastelle(n) haben.\nWert wurde angepasst.";
+        QTest::newRow("Exponent über der Grenze")
+            << 0.0 << 1000000.0 << 5 << "6e12"
+            << "1000000.00000"
+            << "Eigabe Wert für <Temperatur>\nmuss <= als 1000000 sein.\nWert wurde angepasst.";
         QTest::newRow("keine Zahl") << 0.0 << 90.0 << 1 << "abc"
                                     << "0.0"
                                     << "";

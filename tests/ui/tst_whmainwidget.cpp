@@ -493,6 +493,48 @@ private slots:
         QVERIFY(w.navigator()->isExpanded(w.model()->indexOf(w.baum().gebaeudeItem())));
         QCOMPARE(feld<QSpinBox>(w, "SBAnzahlEtagen")->value(), 1);
     }
+
+    void entfTasteSchneidetAus_data()
+    {
+        QTest::addColumn<int>("aktuell"); // 0 project, 1 building, 2 floor, 3 room
+        QTest::addColumn<bool>("imNavigator");
+        QTest::addColumn<bool>("ausgeschnitten");
+        QTest::newRow("Raum") << 3 << true << true;
+        QTest::newRow("Etage") << 2 << true << true;
+        QTest::newRow("Gebäude") << 1 << true << false;
+        QTest::newRow("Projekt") << 0 << true << false;
+        QTest::newRow("Raum, Taste im Namensfeld") << 3 << false << false;
+    }
+
+    // Delete on the navigator does what the context menu's cut entry does; typed in a page it
+    // stays a key of the text field.
+    void entfTasteSchneidetAus()
+    {
+        QFETCH(int, aktuell);
+        QFETCH(bool, imNavigator);
+        QFETCH(bool, ausgeschnitten);
+        WHMainWidget w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        WHListItem* etage = etageMitRaeumen(w, 2);
+        WHListItem* items[] = {w.baum().root(), w.baum().gebaeudeItem(), etage, etage->child(0)};
+        WHListItem* item = items[aktuell];
+        w.waehle(item);
+        w.baum().changed = false;
+        QWidget* ziel = w.navigator();
+        if (!imNavigator) {
+            auto* name = feld<QLineEdit>(w, "LERaumBezeichnung");
+            name->setCursorPosition(0);
+            ziel = name;
+        }
+        ziel->setFocus();
+        QTest::keyClick(ziel, Qt::Key_Delete);
+        QCOMPARE(item->cut, ausgeschnitten);
+        QCOMPARE(w.baum().clipboard() == item, ausgeschnitten);
+        QCOMPARE(w.isChanged(), ausgeschnitten);
+        if (ausgeschnitten)
+            QVERIFY(w.currentItem() != item);
+    }
 };
 
 QTEST_MAIN(TestWHMainWidget)
