@@ -277,26 +277,26 @@ private slots:
 
     void summen()
     {
-        ArtikelListe l = lies(QStringLiteral("d\n2\nA\nB\n") + artikel("1", "a\t\t16777216\t0\t3\t1\t1") +
+        ArtikelListe l = lies(QStringLiteral("d\n2\nA\nB\n") + artikel("1", "a\t\t999999\t0\t3\t1\t1") +
                               artikel("2", "b\t\t1\t0\t3\t1\t1") + artikel("5", "b\t\t1\t0\t3\t1\t1") +
                               artikel("3", "c\t\t0.1\t0\t3\t1\t2") + artikel("4", "d\t\t1000\t0\t3\t1\t99"));
-        QCOMPARE(l.summeBedarfGesamt(), 0.0f);
+        QCOMPARE(l.summeBedarfGesamt(), 0.0);
         for (int i = 0; i < l.size(); ++i)
-            l.at(i).bedarf = 1.0f;
+            l.at(i).bedarf = 100.0f;
         l.at(3).bedarf = 3.0f;
         l.rundeBestellMengen();
-        // Summed in single precision: each 1 after 2^24 is lost, as in the totals the user sees
-        // (a sum in double would give 16777218).
-        QVERIFY(l.summeBedarf(1) == 16777216.0f);
-        QVERIFY(l.summeBestellung(1) == 16777216.0f);
-        QVERIFY(l.summeBedarf(2) == 3.0f * 0.1f);
-        QVERIFY(l.summeBestellung(2) == 3.0f * 0.1f);
+        // Summed in whole cents of the rounded lines: nothing is lost, as a single-precision sum
+        // of these lines would lose euros.
+        QCOMPARE(l.summeBedarf(1), 100000100.0);
+        QCOMPARE(l.summeBestellung(1), 100000100.0);
+        QCOMPARE(l.summeBedarf(2), 0.3);
+        QCOMPARE(l.summeBestellung(2), 0.3);
         // An article outside the groups counts only in the total.
-        QVERIFY(l.summeBedarf(99) == 1000.0f);
-        QVERIFY(l.summeBedarf(0) == 0.0f);
-        QVERIFY(l.summeBedarfGesamt() == 16778216.0f);
-        QVERIFY(l.summeBestellungGesamt() == 16778216.0f);
-        QVERIFY(ArtikelListe().summeBestellungGesamt() == 0.0f);
+        QCOMPARE(l.summeBedarf(99), 100000.0);
+        QCOMPARE(l.summeBedarf(0), 0.0);
+        QCOMPARE(l.summeBedarfGesamt(), 100100100.3);
+        QCOMPARE(l.summeBestellungGesamt(), 100100100.3);
+        QCOMPARE(ArtikelListe().summeBestellungGesamt(), 0.0);
     }
 
     void kanonischeForm()
