@@ -335,6 +335,31 @@ private slots:
             << QStringList{P, G, QString::fromLatin1("\x89PNG\x1a\x0b\xff\xfe", 8), S};
     }
 
+    // A second surface line of a room replaces its surfaces; the composition read before keeps
+    // no entries beyond them, so the project saves as it reads.
+    void zusammenstellungFolgtFlaechen()
+    {
+        const QStringList zeilen{T::projekt(1),
+                                 T::gebaeude(1, 1),
+                                 T::etage(QStringLiteral("EG"), 1, 1),
+                                 T::raum(QStringLiteral("Bad"), 1),
+                                 T::flaechen({"0:0", "2", "15", "0", "0", "2", "2", "15", "0", "0", "2"}),
+                                 T::zusammenstellung({"1", "2", "3", "4"}),
+                                 T::flaechen({"0:0", "2", "15", "0", "0", "2"}),
+                                 T::sonstig()};
+        ProjektBaum baum;
+        QCOMPARE(lade(baum, QStringLiteral("# WH Version 1.6"), zeilen).art, LadeErgebnis::Geladen);
+        const auto* raum =
+            static_cast<RaumData*>(baum.raeume(baum.etagen().constFirst()).constFirst()->record());
+        QCOMPARE(raum->heizflaechen.size(), 1);
+        QCOMPARE(raum->zusammenstellung, QList<int>({1, 2}));
+        const QString text = ProjektDatei::text(baum);
+        ProjektBaum wieder;
+        QCOMPARE(ProjektDatei::lesen(wieder, TextCodec::encode(text), QStringLiteral("p.bwh")).art,
+                 LadeErgebnis::Geladen);
+        QCOMPARE(ProjektDatei::text(wieder), text);
+    }
+
     // A file beyond the program's limits is refused with a message that names the place and
     // the limit.
     void grenzeUeberschritten_data()
