@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <cmath>
+
 // The article catalogue: reading the file, lookups, requirement and order rounding, sums and
 // the canonical text form; and the catalogue the installation ships.
 class TestArtikelListe : public QObject
@@ -273,6 +275,34 @@ private slots:
         QCOMPARE(l.at(0).bestellMenge, bestellung);
         l.clearBestellMengen();
         QCOMPARE(l.at(0).bestellMenge, 0);
+    }
+
+    // Prices and pack contents are held to their physical range on reading, so that no sum of
+    // the material list, the order form or the documents can overflow or show "inf".
+    void werteBegrenzt_data()
+    {
+        QTest::addColumn<QString>("wert");
+        QTest::addColumn<float>("begrenzt");
+        QTest::newRow("riesig") << "1e30" << 1.0e6f;
+        QTest::newRow("jenseits double") << "1e400" << 0.0f;
+        QTest::newRow("unendlich") << "inf" << 0.0f;
+        QTest::newRow("nan") << "nan" << 0.0f;
+        QTest::newRow("negativ") << "-5" << 0.0f;
+        QTest::newRow("gewöhnlich") << "12.5" << 12.5f;
+    }
+    void werteBegrenzt()
+    {
+        QFETCH(QString, wert);
+        QFETCH(float, begrenzt);
+        ArtikelListe l = lies(QStringLiteral("d\t%1\n1\nA\n").arg(wert) +
+                              artikel("1", QStringLiteral("a\t\t%1\t0\t3\t%1\t1").arg(wert)));
+        QCOMPARE(l.systemPreis(0), begrenzt);
+        QCOMPARE(l.at(0).preis, begrenzt);
+        QCOMPARE(l.at(0).menge, begrenzt);
+        l.at(0).bedarf = 1.0e6f;
+        l.rundeBestellMengen();
+        QVERIFY(std::isfinite(l.summeBedarfGesamt()) && l.summeBedarfGesamt() <= 1.0e12);
+        QVERIFY(std::isfinite(l.summeBestellungGesamt()));
     }
 
     void summen()
