@@ -55,6 +55,7 @@ QString CliKontext::klartext(const QString& html)
     text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
     text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
     text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
     text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
     return text;
 }

@@ -87,7 +87,8 @@ int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
             if (!(a.bedarf > 0.0f))
                 continue;
             out << Zahl::artikelNummer(a.artNr) << '\t' << a.bezeichnung << '\t' << Zahl::kurz(a.bedarf)
-                << '\t' << Zahl::fest(a.preis, 2) << '\t' << Zahl::fest(a.bedarf * a.preis, 2) << '\n';
+                << '\t' << Zahl::fest(a.preis, 2) << '\t'
+                << Zahl::fest(Kosten::euro(Kosten::zeilenCent(a.bedarf, a.preis)), 2) << '\n';
         }
         const Kosten summen = Kosten::materialListe(katalog, Programm::mwstSatz());
         out << "Summe\t" << Zahl::fest(summen.summe, 2) << '\n';

@@ -259,9 +259,9 @@ void FlaechenTabelle::vorschlag()
     QList<Heizflaeche> neu;
     const float voll = Auslegung::MaxHeizflaeche();
     const int k = std::max(0, Zahl::ganz(std::floor(m_soll / voll)));
-    // No proposal holds more surfaces than a room may: a larger need stays visible as a
-    // negative difference.
-    for (int i = 0; i < k && neu.size() < Kataloge::maxFlaechen; ++i) {
+    // Each proposed surface is a circuit of its own, and a room has at most 15 circuits: a
+    // larger need stays visible as a negative difference.
+    for (int i = 0; i < k && neu.size() < Kataloge::maxHeizkreise; ++i) {
         Heizflaeche h;
         h.flaeche = voll;
         h.anzahlRegister = Auslegung::MaxAnzahlRegister();
@@ -271,7 +271,7 @@ void FlaechenTabelle::vorschlag()
         neu.append(h);
     }
     const float rest = static_cast<float>(m_soll - static_cast<double>(voll) * k);
-    if (rest > 0.0f && neu.size() < Kataloge::maxFlaechen) {
+    if (rest > 0.0f && neu.size() < Kataloge::maxHeizkreise) {
         Heizflaeche h;
         h.flaeche = rest;
         h.anzahlRegister = Auslegung::AnzahlRegister(rest, m_system);

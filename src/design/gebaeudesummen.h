@@ -27,8 +27,8 @@ struct GebaeudeSummen
     float montageFaktor = 0.0f;
     // Slide-sleeve fittings 150210 … 150215 of the estimate.
     MaterialBedarf artikel;
-    // Running sum of the tender report's line prices.
-    float laufendeSumme = 0.0f;
+    // Running sum of the tender report's line prices, in whole cents.
+    qint64 laufendeCent = 0;
 
     void reset()
     {

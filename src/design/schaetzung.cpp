@@ -16,12 +16,12 @@
 
 namespace {
 
-// Connection of a group of k registers to the manifold: T-pieces between the registers and
-// two couplings at the ends.
-void registerAnschlussHKV(MaterialBedarf& artikel, int k)
+// Connection of groups of k registers to the manifold: T-pieces between the registers and
+// two couplings at the ends of each group.
+void registerAnschlussHKV(MaterialBedarf& artikel, int k, int gruppen = 1)
 {
-    artikel[150215] += static_cast<float>(2 * k - 2);
-    artikel[150212] += 2.0f;
+    artikel[150215] += static_cast<float>(gruppen) * static_cast<float>(2 * k - 2);
+    artikel[150212] += 2.0f * static_cast<float>(gruppen);
 }
 
 // One more circuit of k registers in the totals of room, floor and building.
@@ -76,8 +76,7 @@ void Schaetzung::raum(RaumData& r, EtageData& etage, GebaeudeSummen& g)
     e.kreiseMitRegistern[4] += n;
     g.kreiseMitRegistern[4] += n;
     r.summen.anzahlKreise = n;
-    for (int i = 0; i < n; ++i)
-        registerAnschlussHKV(g.artikel, Auslegung::MaxAnzahlRegister());
+    registerAnschlussHKV(g.artikel, Auslegung::MaxAnzahlRegister(), n);
     if (registerSystem)
         g.artikel[150213] += static_cast<float>(4 * n);
 
@@ -103,8 +102,7 @@ void Schaetzung::raum(RaumData& r, EtageData& etage, GebaeudeSummen& g)
         g.fbhRegister += 4 * m;
         g.fbhKreise += m;
         r.summen.anzahlKreise += m;
-        for (int i = 0; i < m; ++i)
-            registerAnschlussHKV(g.artikel, Auslegung::MaxAnzahlRegister());
+        registerAnschlussHKV(g.artikel, Auslegung::MaxAnzahlRegister(), m);
         const float rest = f - schleife * static_cast<float>(m);
         if (restKreis(m, rest)) {
             const int k = std::clamp(Zahl::ganz(std::ceil(rest / 5.0f)), 1, 4);

@@ -39,9 +39,12 @@ QString AnwenderDaten::writeAnwender() const
 {
     QString text;
     for (int i = 0; i < zeilen; ++i) {
-        // A line break inside a value would shift every later line of the file.
+        // A line break inside a value would shift every later line of the file; a value that
+        // ends in a carriage return gets one more, since reading takes one as the line end.
         QString wert = *feld(i);
         wert.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (wert.endsWith(QLatin1Char('\r')))
+            wert += QLatin1Char('\r');
         text += wert + QLatin1Char('\n');
     }
     return text;

@@ -1,7 +1,9 @@
 #include "material/artikelliste.h"
 
+#include "app/grenzen.h"
 #include "app/textcodec.h"
 #include "app/zahl.h"
+#include "material/kosten.h"
 
 #include <cmath>
 #include <functional>
@@ -36,7 +38,7 @@ void ArtikelListe::readCatalogue(const QString& text)
         for (int i = 0; i < 5; ++i) {
             const QString feld = kopf.value(i + 1);
             if (!feld.isEmpty())
-                m_systemPreise[i] = Zahl::toFloat(feld);
+                m_systemPreise[i] = Grenzen::lies(feld, Grenzen::preis);
         }
     }
     if (pos < zeilen.size()) {
@@ -62,10 +64,10 @@ void ArtikelListe::readCatalogue(const QString& text)
         a.artNr = Zahl::toInt(f.at(0));
         a.bezeichnung = f.at(1);
         a.bezeichnungLang = f.at(2);
-        a.preis = Zahl::toFloat(f.at(3));
-        a.rabatt = Zahl::toFloat(f.at(4));
+        a.preis = Grenzen::lies(f.at(3), Grenzen::preis);
+        a.rabatt = Grenzen::lies(f.at(4), Grenzen::prozent);
         a.einheit = Zahl::toInt(f.at(5));
-        a.menge = Zahl::toFloat(f.at(6));
+        a.menge = Grenzen::lies(f.at(6), Grenzen::menge);
         a.gruppe = Zahl::toInt(f.at(7));
         a.bedarfBerechnen = f.size() == 9 && Zahl::toInt(f.at(8)) == 1;
         m_artikel.append(a);
@@ -187,38 +189,38 @@ void ArtikelListe::rundeBestellMengen()
     }
 }
 
-float ArtikelListe::summeBedarf(int gruppe) const
+double ArtikelListe::summeBedarf(int gruppe) const
 {
-    float summe = 0.0f;
+    qint64 cent = 0;
     for (const Artikel& a : m_artikel) {
         if (a.gruppe == gruppe)
-            summe += a.bedarf * a.preis;
+            cent += Kosten::zeilenCent(a.bedarf, a.preis);
     }
-    return summe;
+    return Kosten::euro(cent);
 }
 
-float ArtikelListe::summeBedarfGesamt() const
+double ArtikelListe::summeBedarfGesamt() const
 {
-    float summe = 0.0f;
+    qint64 cent = 0;
     for (const Artikel& a : m_artikel)
-        summe += a.bedarf * a.preis;
-    return summe;
+        cent += Kosten::zeilenCent(a.bedarf, a.preis);
+    return Kosten::euro(cent);
 }
 
-float ArtikelListe::summeBestellung(int gruppe) const
+double ArtikelListe::summeBestellung(int gruppe) const
 {
-    float summe = 0.0f;
+    qint64 cent = 0;
     for (const Artikel& a : m_artikel) {
         if (a.gruppe == gruppe)
-            summe += static_cast<float>(a.bestellMenge) * a.preis;
+            cent += Kosten::zeilenCent(a.bestellMenge, a.preis);
     }
-    return summe;
+    return Kosten::euro(cent);
 }
 
-float ArtikelListe::summeBestellungGesamt() const
+double ArtikelListe::summeBestellungGesamt() const
 {
-    float summe = 0.0f;
+    qint64 cent = 0;
     for (const Artikel& a : m_artikel)
-        summe += static_cast<float>(a.bestellMenge) * a.preis;
-    return summe;
+        cent += Kosten::zeilenCent(a.bestellMenge, a.preis);
+    return Kosten::euro(cent);
 }

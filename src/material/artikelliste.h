@@ -42,10 +42,12 @@ public:
     void clearBestellMengen();
     void rundeBestellMengen();
 
-    float summeBedarf(int gruppe) const;
-    float summeBedarfGesamt() const;
-    float summeBestellung(int gruppe) const;
-    float summeBestellungGesamt() const;
+    // Money of the requirement and of the order, whole cents by the rule of Kosten: each line
+    // rounded to the cent, the sums made of the rounded lines.
+    double summeBedarf(int gruppe) const;
+    double summeBedarfGesamt() const;
+    double summeBestellung(int gruppe) const;
+    double summeBestellungGesamt() const;
 
     QString sortimentDatum() const { return m_sortimentDatum; }
     // EKR, VOR, UNI8, WKP, UNI10.

@@ -1,13 +1,38 @@
 #include "material/kosten.h"
 
 #include "material/artikelliste.h"
+#include "reports/geld.h"
 
-Kosten Kosten::mitMwst(float netto, float mwstSatz)
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// An amount in cents rounded to a whole cent, a half upwards. The bound lies far beyond any
+// document (every value read is bounded) and inside the range of qint64.
+qint64 ganzeCent(double c)
 {
+    constexpr double grenze = 1.0e15;
+    if (!std::isfinite(c))
+        return 0;
+    return static_cast<qint64>(Geld::halbAufwaerts(std::clamp(c, -grenze, grenze)));
+}
+
+} // namespace
+
+qint64 Kosten::cent(double euro)
+{
+    return ganzeCent(euro * 100.0);
+}
+
+Kosten Kosten::mitMwst(double netto, float mwstSatz)
+{
+    const qint64 n = cent(netto);
+    const qint64 m = ganzeCent(static_cast<double>(n) * static_cast<double>(mwstSatz));
     Kosten k;
-    k.summe = netto;
-    k.mwst = produkt(netto, mwstSatz);
-    k.summeMwst = static_cast<double>(netto) + k.mwst;
+    k.summe = euro(n);
+    k.mwst = euro(m);
+    k.summeMwst = euro(n + m);
     return k;
 }
 

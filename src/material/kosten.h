@@ -1,25 +1,36 @@
 #pragma once
 
+#include <QtGlobal>
+
 class ArtikelListe;
 
-// The money figures with VAT that the material list, the order form, the batch tool and the cost documents
-// show. Sums and the VAT rate are single precision; a product is formatted as it comes out of
-// the multiplication, without first being cut back to single precision, so that the rate
-// 0.19, which single precision holds slightly below 0.19, gives 1377.50 × 0.19 = 261.72.
-// Nothing is rounded to cents before it is shown with 2 decimals.
+// The money rule of every document that shows money (material page, order form, cost offer,
+// cost estimate, batch output), so that what a customer adds up is what the document says:
+// a line total is quantity × price, the single-precision factors multiplied at double width,
+// rounded half-up to the cent; a group sum is the sum of its rounded lines; net, labour and
+// deduction are whole cents; the VAT is net × rate rounded half-up to the cent; the gross is
+// net + VAT. Sums are kept in whole cents; the euro figures hold exactly those cents.
 class Kosten
 {
 public:
-    float summe = 0.0f;     // net ("Summe")
+    double summe = 0.0;     // net ("Summe")
     double mwst = 0.0;      // VAT on the net sum ("zzgl. Mwst")
     double summeMwst = 0.0; // gross ("Summe incl. Mwst")
 
-    static Kosten mitMwst(float netto, float mwstSatz);
-    // The material list: the catalogue's requirement × price over all articles.
+    // The net is rounded to the cent first. The rate 0.19, which single precision holds
+    // slightly below 0.19, gives 1377.50 × 0.19 = 261.72.
+    static Kosten mitMwst(double netto, float mwstSatz);
+    // The material list: the sum of the rounded lines requirement × price of all articles.
     static Kosten materialListe(const ArtikelListe& katalog, float mwstSatz);
     // The order form: the catalogue's order quantity × price over all articles.
     static Kosten bestellung(const ArtikelListe& katalog, float mwstSatz);
 
-    // A product of two single-precision figures, kept at full width for showing.
+    // An amount in euros as whole cents, a half cent upwards; a non-finite amount is 0.
+    static qint64 cent(double euro);
+    // The line total quantity × price in whole cents.
+    static qint64 zeilenCent(double menge, double preis) { return cent(menge * preis); }
+    static double euro(qint64 cent) { return static_cast<double>(cent) / 100.0; }
+
+    // A product of two single-precision figures, kept at full width.
     static double produkt(float a, float b) { return static_cast<double>(a) * static_cast<double>(b); }
 };

@@ -1,5 +1,6 @@
 #include "model/etagedata.h"
 
+#include "app/grenzen.h"
 #include "app/kataloge.h"
 #include "app/zahl.h"
 #include "model/gebaeudedata.h"
@@ -29,7 +30,7 @@ bool EtageData::fromString(const QString& line, const QString& version)
     if (f.size() < 4)
         return false;
     name = f.at(1);
-    anzahlRaeume = Zahl::toInt(f.at(2));
+    anzahlRaeume = Grenzen::liesGanz(f.at(2), 0, Kataloge::maxRaeume);
     systemIndex = Zahl::toInt(f.at(3));
     if (version == QLatin1String("1.0") && systemIndex == 1)
         systemIndex = 0;

@@ -1,5 +1,6 @@
 #include "model/gebaeudedata.h"
 
+#include "app/grenzen.h"
 #include "app/kataloge.h"
 #include "app/programm.h"
 #include "app/zahl.h"
@@ -31,8 +32,8 @@ bool GebaeudeData::fromString(const QString& line, const QString& version)
     const QStringList f = felder(line);
     if (f.size() < 6)
         return false;
-    vorlauftemperatur = Zahl::toFloat(f.at(1));
-    anzahlEtagen = Zahl::toInt(f.at(2));
+    vorlauftemperatur = Grenzen::lies(f.at(1), Grenzen::temperatur);
+    anzahlEtagen = Grenzen::liesGanz(f.at(2), 0, Kataloge::maxEtagen);
     systemIndex = Zahl::toInt(f.at(3));
     // Version 1.0 knew no register system 1: its 1 is today's 0.
     if (version == QLatin1String("1.0") && systemIndex == 1)
@@ -42,7 +43,7 @@ bool GebaeudeData::fromString(const QString& line, const QString& version)
     gebaeudeAlter = Zahl::toInt(f.at(4));
     if (gebaeudeAlter < 0 || gebaeudeAlter >= Kataloge::gebaeudeStandards().size())
         gebaeudeAlter = 2;
-    ueberWB = Zahl::toFloat(f.at(5));
+    ueberWB = Grenzen::lies(f.at(5), Grenzen::waermebedarfProM2);
     return true;
 }
 
@@ -115,16 +116,18 @@ struct Position
     QString tag; // empty: the position always stays
 };
 
-void setze(QString& v, float& laufendeSumme, const Position& p)
+void setze(QString& v, qint64& laufendeCent, const Position& p)
 {
+    // The line adds to the sum as it is printed, in whole cents.
+    const qint64 gesamt = Kosten::cent(p.gesamt);
     Vorlage::ersetze(v, p.pMenge, p.mengeText);
     Vorlage::ersetze(v, p.pPreis, Zahl::fest(p.preis, 2));
-    Vorlage::ersetze(v, p.pGesamt, Zahl::fest(p.gesamt, 2));
+    Vorlage::ersetze(v, p.pGesamt, Zahl::fest(Kosten::euro(gesamt), 2));
     const bool bleibt = p.tag.isEmpty() || p.menge > 0.0f;
     if (!p.tag.isEmpty())
         Vorlage::block(v, p.tag, bleibt);
     if (bleibt)
-        laufendeSumme = static_cast<float>(static_cast<double>(laufendeSumme) + p.gesamt);
+        laufendeCent += gesamt;
 }
 
 // First section of the tender text: heating surfaces, fittings, pipe, protective pipe,
@@ -133,7 +136,7 @@ void setze(QString& v, float& laufendeSumme, const Position& p)
 void ausschreibungFlaechen(GebaeudeData& g, QString& v)
 {
     GebaeudeSummen& s = g.summen;
-    s.laufendeSumme = 0.0f;
+    s.laufendeCent = 0;
     const ArtikelListe& katalog = ArtikelListe::global();
 
     Vorlage::ersetze(v, QStringLiteral("%Vorlauftemperatur%"), Zahl::kurz(g.vorlauftemperatur));
@@ -144,7 +147,7 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
     for (int i = 0; i < 5; ++i) {
         const QString tag = QLatin1String(flaechenTags[i]);
         const float preis = katalog.systemPreis(i);
-        setze(v, s.laufendeSumme,
+        setze(v, s.laufendeCent,
               {Zahl::kurz(flaechen[i]), flaechen[i], preis, Geld::zeilenpreisGerundet(flaechen[i], preis),
                QLatin1Char('%') + QStringLiteral("Flaeche") + tag + QLatin1Char('%'),
                QLatin1Char('%') + QStringLiteral("Preis") + tag + QLatin1Char('%'),
@@ -172,7 +175,7 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
         const float stueck = f.artNr == 150212 ? static_cast<float>(Zahl::ganz(menge)) : menge;
         const QString mengeText = f.artNr == 150212 ? QString::number(Zahl::ganz(menge)) : Zahl::kurz(menge);
         const QString name = QLatin1String(f.platzhalter);
-        setze(v, s.laufendeSumme,
+        setze(v, s.laufendeCent,
               {mengeText, stueck, preis, Geld::zeilenpreisGerundet(stueck, preis),
                QStringLiteral("%Bedarf") + name + QLatin1Char('%'),
                QStringLiteral("%Preis") + name + QLatin1Char('%'),
@@ -188,7 +191,7 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
         rohr -= 10.0f * static_cast<float>(fbhKreise);
     const float rohrPreis = Geld::einzelpreis(
         artikelPreis(150010, QStringLiteral("Artikel Mehrschichtverbundrohr 16x2 nicht gefunden!")), 200.0f);
-    setze(v, s.laufendeSumme,
+    setze(v, s.laufendeCent,
           {Zahl::kurz(rohr), rohr, rohrPreis, Geld::zeilenpreisGerundet(rohr, rohrPreis),
            QStringLiteral("%BedarfMVR%"), QStringLiteral("%PreisMVR%"), QStringLiteral("%GesamtpreisMVR%"),
            QString()});
@@ -201,7 +204,7 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
     const float schutzrohr = 2.0f * static_cast<float>(std::max(0, register_ - s.fbhRegister)) * 0.3f;
     const float schutzPreis = Geld::einzelpreis(
         artikelPreis(150900, QStringLiteral("Artikel Schutzrohr 16x2 nicht gefunden!")), 50.0f);
-    setze(v, s.laufendeSumme,
+    setze(v, s.laufendeCent,
           {Zahl::kurz(schutzrohr), schutzrohr, schutzPreis,
            Geld::zeilenpreisGerundet(schutzrohr, schutzPreis), QStringLiteral("%BedarfSR%"),
            QStringLiteral("%PreisSR%"), QStringLiteral("%GesamtpreisSR%"), QStringLiteral("150900")});
@@ -214,7 +217,7 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
     isolierung = std::max(0, isolierung);
     const float isolierPreis =
         artikelPreis(150910, QStringLiteral("Artikel Isolierschlauch nicht gefunden!"));
-    setze(v, s.laufendeSumme,
+    setze(v, s.laufendeCent,
           {QString::number(isolierung), static_cast<float>(isolierung), isolierPreis,
            Geld::zeilenpreisGerundet(static_cast<float>(isolierung), isolierPreis),
            QStringLiteral("%BedarfIS%"), QStringLiteral("%PreisIS%"), QStringLiteral("%GesamtpreisIS%"),
@@ -224,14 +227,15 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
     const int haken = rohrMeter / 2;
     const float hakenPreis = Geld::einzelpreis(
         artikelPreis(150930, QStringLiteral("Artikel Einfachdübelhaken nicht gefunden!")), 50.0f);
-    setze(v, s.laufendeSumme,
+    setze(v, s.laufendeCent,
           {QString::number(haken), static_cast<float>(haken), hakenPreis,
            Geld::zeilenpreisGerundet(static_cast<float>(haken), hakenPreis), QStringLiteral("%BedarfHaken%"),
            QStringLiteral("%PreisHaken%"), QStringLiteral("%GesamtpreisHaken%"), QStringLiteral("150930")});
 }
 
 // The two manifold sections: one row per manifold size with manifolds, on basement floors (plain
-// manifolds) or on the other floors (manifolds in cabinets). Line prices are not rounded.
+// manifolds) or on the other floors (manifolds in cabinets). Line prices are quantity × price
+// as printed, to the cent.
 void ausschreibungVerteiler(GebaeudeData& g, QString& v, bool imSchrank)
 {
     GebaeudeSummen& s = g.summen;
@@ -246,7 +250,7 @@ void ausschreibungVerteiler(GebaeudeData& g, QString& v, bool imSchrank)
         const float preis =
             imSchrank ? artikelPreis(151518 + z, QStringLiteral("Artikel HKV Schrank nicht gefunden!!!"))
                       : artikelPreis(151498 + z, QStringLiteral("Artikel HKV nicht gefunden!!!"));
-        const double gesamt = static_cast<double>(n) * static_cast<double>(preis);
+        const qint64 gesamt = Kosten::zeilenCent(n, preis);
         Vorlage::ersetze(t, imSchrank ? QStringLiteral("%Schrank%") : QStringLiteral("%AnzHK%"),
                          QString::number(z));
         Vorlage::ersetze(t, imSchrank ? QStringLiteral("%AnzahlSchrank%") : QStringLiteral("%AnzahlHKV%"),
@@ -256,14 +260,14 @@ void ausschreibungVerteiler(GebaeudeData& g, QString& v, bool imSchrank)
             Zahl::fest(preis, 2));
         Vorlage::ersetze(
             t, imSchrank ? QStringLiteral("%GesamtpreisSchrank%") : QStringLiteral("%GesamtpreisHKV%"),
-            Zahl::fest(gesamt, 2));
-        s.laufendeSumme = static_cast<float>(static_cast<double>(s.laufendeSumme) + gesamt);
+            Zahl::fest(Kosten::euro(gesamt), 2));
+        s.laufendeCent += gesamt;
         v += t;
     }
 }
 
 // Last section: manifold accessories, actuators, room thermostats, separators, labour and the
-// totals. Line prices are not rounded.
+// totals. Line prices are quantity × price as printed, to the cent.
 void ausschreibungZubehoer(GebaeudeData& g, QString& v)
 {
     GebaeudeSummen& s = g.summen;
@@ -299,7 +303,7 @@ void ausschreibungZubehoer(GebaeudeData& g, QString& v)
     };
     for (const Stueck& st : stuecke) {
         const float preis = artikelPreis(st.artNr, QString::fromUtf8(st.warnung));
-        setze(v, s.laufendeSumme,
+        setze(v, s.laufendeCent,
               {QString::number(st.menge), static_cast<float>(st.menge), preis,
                static_cast<double>(st.menge) * static_cast<double>(preis), QLatin1String(st.pMenge),
                QLatin1String(st.pPreis), QLatin1String(st.pGesamt),
@@ -308,29 +312,28 @@ void ausschreibungZubehoer(GebaeudeData& g, QString& v)
 
     // One sludge separator and one micro-bubble separator for every installation.
     const float schlamm = artikelPreis(150801, QStringLiteral("Artikel Schlammabscheider nicht gefunden!!!"));
-    setze(v, s.laufendeSumme,
+    setze(v, s.laufendeCent,
           {QStringLiteral("1"), 1.0f, schlamm, schlamm, QStringLiteral("%AnzahlSchlammabscheider%"),
            QStringLiteral("%PreisproSchlammabscheider%"), QStringLiteral("%GesamtpreisSchlammabscheider%"),
            QString()});
     const float mikro =
         artikelPreis(150811, QStringLiteral("Artikel Mikroblasenabscheider nicht gefunden!!!"));
-    setze(v, s.laufendeSumme,
+    setze(v, s.laufendeCent,
           {QStringLiteral("1"), 1.0f, mikro, mikro, QStringLiteral("%AnzahlMikroblasen%"),
            QStringLiteral("%PreisproMikroblasen%"), QStringLiteral("%GesamtpreisMikroblasen%"), QString()});
 
-    setze(v, s.laufendeSumme,
+    setze(v, s.laufendeCent,
           {Zahl::kurz(s.montagezeit), s.montagezeit, s.stundensatz,
            Kosten::produkt(s.montagezeit, s.stundensatz), QStringLiteral("%AnzahlArbeitsstunden%"),
            QStringLiteral("%PreisproArbeitsstunde%"), QStringLiteral("%GesamtpreisArbeitsstunden%"),
            QString()});
 
-    const float summe = s.laufendeSumme;
     const float satz = Programm::mwstSatz();
-    Vorlage::ersetze(v, QStringLiteral("%SummeGesamt%"), Zahl::fest(summe, 2));
-    Vorlage::ersetze(v, QStringLiteral("%Mwst%"), Zahl::fest(Kosten::produkt(summe, satz), 2));
+    const Kosten k = Kosten::mitMwst(Kosten::euro(s.laufendeCent), satz);
+    Vorlage::ersetze(v, QStringLiteral("%SummeGesamt%"), Zahl::fest(k.summe, 2));
+    Vorlage::ersetze(v, QStringLiteral("%Mwst%"), Zahl::fest(k.mwst, 2));
     Vorlage::ersetze(v, QStringLiteral("%MwstSatz%"), Zahl::fest(100.0f * satz, 0));
-    Vorlage::ersetze(v, QStringLiteral("%SummeMwst%"),
-                     Zahl::fest(static_cast<double>(summe) * (1.0 + static_cast<double>(satz)), 2));
+    Vorlage::ersetze(v, QStringLiteral("%SummeMwst%"), Zahl::fest(k.summeMwst, 2));
 }
 
 } // namespace

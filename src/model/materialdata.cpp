@@ -1,6 +1,8 @@
 #include "model/materialdata.h"
 
+#include "app/grenzen.h"
 #include "app/zahl.h"
+#include "material/kosten.h"
 
 #include <QHash>
 
@@ -74,7 +76,7 @@ QString fuelle(const QString& vorlage, const QList<std::pair<QString, QString>>&
 }
 } // namespace
 
-QString MaterialData::materialRows(const QString& vorlage, int gruppe, float& summe,
+QString MaterialData::materialRows(const QString& vorlage, int gruppe, qint64& summeCent,
                                    const ArtikelListe& katalog) const
 {
     QString zeilen;
@@ -84,13 +86,13 @@ QString MaterialData::materialRows(const QString& vorlage, int gruppe, float& su
         const Artikel& a = katalog.at(i);
         if (!(menge > 0.0f) || a.gruppe != gruppe)
             continue;
-        const float gesamt = menge * a.preis;
+        const qint64 gesamt = Kosten::zeilenCent(menge, a.preis);
         zeilen += fuelle(vorlage, {{QStringLiteral("%Bezeichnung%"), a.bezeichnung.toHtmlEscaped()},
                                    {QStringLiteral("%BezeichnungLong%"), a.bezeichnungLang.toHtmlEscaped()},
                                    {QStringLiteral("%Menge%"), Zahl::fest(menge, 2)},
                                    {QStringLiteral("%Einzelpreis%"), Zahl::fest(a.preis, 2)},
-                                   {QStringLiteral("%Gesamtpreis%"), Zahl::fest(gesamt, 2)}});
-        summe += gesamt;
+                                   {QStringLiteral("%Gesamtpreis%"), Zahl::fest(Kosten::euro(gesamt), 2)}});
+        summeCent += gesamt;
     }
     return zeilen;
 }
@@ -120,7 +122,7 @@ bool MaterialData::fromString(const QString& line, const QString&)
     for (int i = 1; i + 1 < f.size(); i += 2) {
         const auto pos = position.constFind(Zahl::toInt(f.at(i)));
         if (pos != position.constEnd())
-            mengen[pos.value()] = Zahl::toFloat(f.at(i + 1));
+            mengen[pos.value()] = Grenzen::lies(f.at(i + 1), Grenzen::menge);
     }
     return true;
 }

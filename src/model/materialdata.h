@@ -29,8 +29,8 @@ public:
 
     // The cost document's rows of one article group: a copy of the row template for every
     // position with a quantity above 0 whose article belongs to the group, in catalogue order.
-    // Each quantity × price is added, unrounded, to summe.
-    QString materialRows(const QString& vorlage, int gruppe, float& summe,
+    // Each line total (quantity × price rounded to the cent) is added to summeCent.
+    QString materialRows(const QString& vorlage, int gruppe, qint64& summeCent,
                          const ArtikelListe& katalog = ArtikelListe::global()) const;
 
     QString toString() const override;

@@ -24,9 +24,10 @@ namespace {
 // project file, and reading it whole would only tie up memory.
 constexpr qint64 maxDateiGroesse = 16 * 1024 * 1024;
 
+// The file name without its folder, ready for a rich-text message.
 QString ohneOrdner(const QString& dateiName)
 {
-    return QFileInfo(dateiName).fileName();
+    return QFileInfo(dateiName).fileName().toHtmlEscaped();
 }
 
 // The line code: the first character as a digit, -1 when the line does not start with one.
@@ -57,11 +58,55 @@ bool istAeltereVersion(const QString& version)
            version == QLatin1String("1.2") || version == QLatin1String("1.3");
 }
 
+// How many lines from position i on carry the code, up to the next line of one of the
+// codes that end the section (a floor ends the rooms of the floor before it).
+int zaehleZeilen(const QStringList& zeilen, int i, int code, std::initializer_list<int> ende)
+{
+    int n = 0;
+    for (; i < zeilen.size(); ++i) {
+        const int c = zeilenCode(zeilen.at(i).trimmed());
+        if (c == code)
+            ++n;
+        else if (std::find(ende.begin(), ende.end(), c) != ende.end())
+            break;
+    }
+    return n;
+}
+
+// The messages for a file beyond the program's limits; name and file name are escaped for
+// the rich-text box.
+QString zuVieleEtagen(const QString& datei, int anzahl)
+{
+    return QStringLiteral("Datei <b>%1</b>: Das Gebäude hat %2 Etagen, erlaubt sind höchstens %3.")
+        .arg(datei)
+        .arg(anzahl)
+        .arg(Kataloge::maxEtagen);
+}
+
+QString zuVieleRaeume(const QString& datei, const QString& etage, int anzahl)
+{
+    return QStringLiteral("Datei <b>%1</b>: Etage %2 hat %3 Räume, erlaubt sind höchstens %4.")
+        .arg(datei, etage.toHtmlEscaped())
+        .arg(anzahl)
+        .arg(Kataloge::maxRaeume);
+}
+
+QString zuVieleFlaechen(const QString& datei, const QString& raum, const QString& etage, int anzahl)
+{
+    return QStringLiteral(
+               "Datei <b>%1</b>: Raum %2 (Etage %3) hat %4 Heizflächen, erlaubt sind höchstens %5.")
+        .arg(datei, raum.toHtmlEscaped(), etage.toHtmlEscaped())
+        .arg(anzahl)
+        .arg(Kataloge::maxFlaechen);
+}
+
 // Reads the lines of a project file after its header into the (emptied) tree. False on the
 // first line that has no place in a project: an unknown code, a record without its parent,
 // a record that appears twice or beyond the limits of floors, rooms or surfaces, or a line
-// with too few fields.
-bool leseProjekt(ProjektBaum& baum, const QStringList& zeilen, const QString& version)
+// with too few fields. A file beyond the limits also gets grenzText, which names the place
+// and the limit.
+bool leseProjekt(ProjektBaum& baum, const QStringList& zeilen, const QString& version, const QString& datei,
+                 QString& grenzText)
 {
     WHListItem* projekt = nullptr;
     WHListItem* gebaeude = nullptr;
@@ -94,8 +139,12 @@ bool leseProjekt(ProjektBaum& baum, const QStringList& zeilen, const QString& ve
             break;
         }
         case WHBaseData::TypEtage: {
-            if (!gebaeude || gebaeude->childCount() >= Kataloge::maxEtagen)
+            if (!gebaeude)
                 return false;
+            if (gebaeude->childCount() >= Kataloge::maxEtagen) {
+                grenzText = zuVieleEtagen(datei, Kataloge::maxEtagen + zaehleZeilen(zeilen, i, 2, {}));
+                return false;
+            }
             auto record = std::make_unique<EtageData>(static_cast<GebaeudeData*>(gebaeude->record()));
             if (!record->fromString(zeile, version))
                 return false;
@@ -104,8 +153,13 @@ bool leseProjekt(ProjektBaum& baum, const QStringList& zeilen, const QString& ve
             break;
         }
         case WHBaseData::TypRaum: {
-            if (!etage || etage->childCount() >= Kataloge::maxRaeume)
+            if (!etage)
                 return false;
+            if (etage->childCount() >= Kataloge::maxRaeume) {
+                grenzText = zuVieleRaeume(datei, etage->record()->name,
+                                          Kataloge::maxRaeume + zaehleZeilen(zeilen, i, 3, {2, 4, 7}));
+                return false;
+            }
             auto record = std::make_unique<RaumData>(static_cast<EtageData*>(etage->record()));
             if (!record->fromString(zeile, version))
                 return false;
@@ -124,7 +178,16 @@ bool leseProjekt(ProjektBaum& baum, const QStringList& zeilen, const QString& ve
         case WHBaseData::TypFlaechen:
         case WHBaseData::TypZusammenstellung:
             // Surface lines belong to the room read last before them.
-            if (!raum || !static_cast<RaumData*>(raum->record())->fromStringFlaechen(zeile, version))
+            if (!raum)
+                return false;
+            if (code == WHBaseData::TypFlaechen) {
+                const int n = RaumData::flaechenInZeile(zeile, version);
+                if (n > Kataloge::maxFlaechen) {
+                    grenzText = zuVieleFlaechen(datei, raum->record()->name, etage->record()->name, n);
+                    return false;
+                }
+            }
+            if (!static_cast<RaumData*>(raum->record())->fromStringFlaechen(zeile, version))
                 return false;
             break;
         case WHBaseData::TypMaterial: {
@@ -167,7 +230,7 @@ constexpr int wbRaum = 3;
 
 // Imports the lines of a heat-demand project after its header into the (emptied) tree.
 // Floors and rooms are each put first, so they appear in the reverse of the file's order.
-bool leseImport(ProjektBaum& baum, const QStringList& zeilen)
+bool leseImport(ProjektBaum& baum, const QStringList& zeilen, const QString& datei, QString& grenzText)
 {
     WHListItem* projekt = nullptr;
     WHListItem* gebaeude = nullptr;
@@ -189,8 +252,12 @@ bool leseImport(ProjektBaum& baum, const QStringList& zeilen)
             break;
         }
         case wbEtage: {
-            if (!gebaeude || gebaeude->childCount() >= Kataloge::maxEtagen)
+            if (!gebaeude)
                 return false;
+            if (gebaeude->childCount() >= Kataloge::maxEtagen) {
+                grenzText = zuVieleEtagen(datei, Kataloge::maxEtagen + zaehleZeilen(zeilen, i, wbEtage, {}));
+                return false;
+            }
             auto* g = static_cast<GebaeudeData*>(gebaeude->record());
             auto record = std::make_unique<EtageData>(g);
             if (!record->fromStringWB(zeile))
@@ -200,8 +267,13 @@ bool leseImport(ProjektBaum& baum, const QStringList& zeilen)
             break;
         }
         case wbRaum: {
-            if (!etage || etage->childCount() >= Kataloge::maxRaeume)
+            if (!etage)
                 return false;
+            if (etage->childCount() >= Kataloge::maxRaeume) {
+                grenzText = zuVieleRaeume(datei, etage->record()->name,
+                                          Kataloge::maxRaeume + zaehleZeilen(zeilen, i, wbRaum, {wbEtage}));
+                return false;
+            }
             auto* e = static_cast<EtageData*>(etage->record());
             auto record = std::make_unique<RaumData>(e);
             if (!record->fromStringWB(zeile))
@@ -275,6 +347,13 @@ LadeErgebnis ProjektDatei::laden(ProjektBaum& baum, const QString& dateiName)
     }
     const QByteArray bytes = file.read(maxDateiGroesse + 1);
     file.close();
+    return lesen(baum, bytes, dateiName);
+}
+
+LadeErgebnis ProjektDatei::lesen(ProjektBaum& baum, const QByteArray& bytes, const QString& dateiName)
+{
+    LadeErgebnis e;
+    const QString kurzName = ohneOrdner(dateiName);
     const bool zuGross = bytes.size() > maxDateiGroesse;
     const QStringList zeilen = TextCodec::lines(TextCodec::decode(bytes));
     const QString kopf = zeilen.value(0).trimmed();
@@ -284,12 +363,15 @@ LadeErgebnis ProjektDatei::laden(ProjektBaum& baum, const QString& dateiName)
         if (version == QLatin1String("1.4") || version == QLatin1String("1.41"))
             version = QStringLiteral("1.3");
         baum.clear();
-        if (zuGross || !leseProjekt(baum, zeilen, version)) {
+        QString grenzText;
+        if (zuGross || !leseProjekt(baum, zeilen, version, kurzName, grenzText)) {
             neuesProjekt(baum);
             e.art = LadeErgebnis::Fehlgeschlagen;
             e.statusText = QStringLiteral("Fehler beim laden des Projekts %1").arg(dateiName);
             e.meldungTitel = QStringLiteral("Fehler");
-            e.meldungText = QStringLiteral("Datei <b>%1</b> hat ein falsches Format!").arg(kurzName);
+            e.meldungText = grenzText.isEmpty()
+                                ? QStringLiteral("Datei <b>%1</b> hat ein falsches Format!").arg(kurzName)
+                                : grenzText;
             return e;
         }
         baum.changed = false;
@@ -313,7 +395,7 @@ LadeErgebnis ProjektDatei::laden(ProjektBaum& baum, const QString& dateiName)
                         .arg(kurzName, datum);
         }
         e.statusText = QStringLiteral("Projekt %1 geladen").arg(dateiName);
-        e.fensterTitel = QStringLiteral("Wandheizung: %1").arg(kurzName);
+        e.fensterTitel = QStringLiteral("Wandheizung: %1").arg(QFileInfo(dateiName).fileName());
         e.dateiName = dateiName;
         return e;
     }
@@ -321,12 +403,15 @@ LadeErgebnis ProjektDatei::laden(ProjektBaum& baum, const QString& dateiName)
     if (kopf.startsWith(QLatin1String("# WB"))) {
         if (kopf == QLatin1String("# WB Version 1.2")) {
             baum.clear();
-            if (zuGross || !leseImport(baum, zeilen)) {
+            QString grenzText;
+            if (zuGross || !leseImport(baum, zeilen, kurzName, grenzText)) {
                 neuesProjekt(baum);
                 e.art = LadeErgebnis::Fehlgeschlagen;
                 e.statusText = QStringLiteral("Fehler beim importieren des Projekts %1").arg(dateiName);
                 e.meldungTitel = QStringLiteral("Fehler");
-                e.meldungText = QStringLiteral("Datei <b>%1</b> hat ein falsches Format!").arg(kurzName);
+                e.meldungText = grenzText.isEmpty()
+                                    ? QStringLiteral("Datei <b>%1</b> hat ein falsches Format!").arg(kurzName)
+                                    : grenzText;
                 return e;
             }
             // An imported project has not been saved yet: the next save asks for a name.
@@ -367,7 +452,8 @@ QString ProjektDatei::text(ProjektBaum& baum)
 bool ProjektDatei::speichern(ProjektBaum& baum, const QString& dateiName, QString& fehlerText)
 {
     if (!TextCodec::writeFileAtomic(dateiName, dateiText(baum))) {
-        fehlerText = QStringLiteral("Datei <b>%1</b> konnte nicht geöffnet werden!").arg(dateiName);
+        fehlerText =
+            QStringLiteral("Datei <b>%1</b> konnte nicht geöffnet werden!").arg(dateiName.toHtmlEscaped());
         return false;
     }
     // The file no longer holds the cut item, so the tree lets it go too.

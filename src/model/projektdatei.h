@@ -2,6 +2,7 @@
 
 #include "model/ladeergebnis.h"
 
+#include <QByteArray>
 #include <QString>
 
 class ProjektBaum;
@@ -14,6 +15,8 @@ public:
     // Loads a file by its first line: a project file, a heat-demand project to import, or a
     // rejected format. After a failed read the tree holds a new, empty, unchanged project.
     static LadeErgebnis laden(ProjektBaum& baum, const QString& dateiName);
+    // The same on the bytes of a file already read; dateiName only names it in the messages.
+    static LadeErgebnis lesen(ProjektBaum& baum, const QByteArray& bytes, const QString& dateiName);
 
     // The whole file text of the project. Deletes a cut clipboard item first.
     static QString text(ProjektBaum& baum);

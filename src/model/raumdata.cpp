@@ -1,6 +1,7 @@
 #include "model/raumdata.h"
 
 #include "app/auslegung.h"
+#include "app/grenzen.h"
 #include "app/kataloge.h"
 #include "app/zahl.h"
 #include "design/heizkreise.h"
@@ -10,6 +11,7 @@
 #include "model/gebaeudedata.h"
 #include "reports/vorlage.h"
 
+#include <algorithm>
 #include <cmath>
 
 RaumData::RaumData(EtageData* e) : etage(e)
@@ -41,6 +43,14 @@ void RaumData::setSystem(int s)
     systemIndex = s;
 }
 
+bool RaumData::systemwechselLoescht(int s) const
+{
+    if (s == systemIndex)
+        return false;
+    return (Kataloge::istRegisterSystem(systemIndex) && !zusammenstellung.isEmpty()) ||
+           (Kataloge::istRegisterSystem(s) && !heizflaechen.isEmpty());
+}
+
 float RaumData::vorlauftemperatur() const
 {
     return etage && etage->gebaeude ? etage->gebaeude->vorlauftemperatur : 45.0f;
@@ -49,8 +59,16 @@ float RaumData::vorlauftemperatur() const
 void RaumData::berechneWaermebilanz()
 {
     const float q = Auslegung::WaermeabgabeProM2(systemIndex, vorlauftemperatur(), raumTemperatur);
-    flaecheWH = Waermebilanz::flaecheWH(q, waermebedarf, flaecheFBH);
-    differenz = Waermebilanz::differenz(Waermebilanz::waermeabgabe(q, flaecheWH, flaecheFBH), waermebedarf);
+    flaecheWH = Grenzen::halte(Waermebilanz::flaecheWH(q, waermebedarf, flaecheFBH), Grenzen::heizFlaeche);
+    differenz = Grenzen::halte(
+        Waermebilanz::differenz(Waermebilanz::waermeabgabe(q, flaecheWH, flaecheFBH), waermebedarf),
+        Grenzen::differenz);
+}
+
+int RaumData::flaechenInZeile(const QString& line, const QString& version)
+{
+    const bool alt = version == QLatin1String("1.0") || version == QLatin1String("1.1");
+    return std::max(0, static_cast<int>((felder(line).size() - 2) / (alt ? 4 : 5)));
 }
 
 bool RaumData::hasData() const
@@ -95,13 +113,13 @@ bool RaumData::fromString(const QString& line, const QString& version)
     raumTyp = Zahl::toInt(f.at(2));
     if (raumTyp < 0 || raumTyp >= Kataloge::raumTypen().size())
         raumTyp = Kataloge::freieEingabe;
-    raumTemperatur = Zahl::toFloat(f.at(3));
-    flaeche = Zahl::toFloat(f.at(4));
-    waermebedarfProM2 = Zahl::toFloat(f.at(5));
-    waermebedarf = Zahl::toFloat(f.at(6));
-    flaecheWH = Zahl::toFloat(f.at(7));
-    flaecheFBH = Zahl::toFloat(f.at(8));
-    differenz = Zahl::toFloat(f.at(9));
+    raumTemperatur = Grenzen::lies(f.at(3), Grenzen::temperatur);
+    flaeche = Grenzen::lies(f.at(4), Grenzen::raumFlaeche);
+    waermebedarfProM2 = Grenzen::lies(f.at(5), Grenzen::waermebedarfProM2);
+    waermebedarf = Grenzen::lies(f.at(6), Grenzen::waermebedarf);
+    flaecheWH = Grenzen::lies(f.at(7), Grenzen::heizFlaeche);
+    flaecheFBH = Grenzen::lies(f.at(8), Grenzen::heizFlaeche);
+    differenz = Grenzen::lies(f.at(9), Grenzen::differenz);
     systemIndex = Zahl::toInt(f.at(10));
     if (version == QLatin1String("1.0") && systemIndex == 1)
         systemIndex = 0;
@@ -128,24 +146,27 @@ bool RaumData::fromStringFlaechen(const QString& line, const QString& version)
         const int erstes = Zahl::toInt(flags.value(0));
         heizkreisFrei = Zahl::toInt(flags.value(1)) != 0;
         const int proFlaeche = alt ? 4 : 5;
-        const int anzahl = (f.size() - 2) / proFlaeche;
+        const int anzahl = flaechenInZeile(line, version);
         if (anzahl > Kataloge::maxFlaechen)
             return false;
         heizflaechen.clear();
         for (int i = 0; i < anzahl; ++i) {
             const int b = 2 + i * proFlaeche;
             Heizflaeche h;
-            // Area and distance are kept far beyond any real wall but small enough that every
-            // product of the material run stays finite in single precision; the circuit stays
-            // within the 15 circuits of a room.
-            h.flaeche = std::clamp(Zahl::toDouble(f.at(b)), 0.0, 1000.0);
-            h.entfernung = std::clamp(Zahl::toDouble(f.at(b + 1)), 0.0, 1000.0);
-            h.heizkreis = std::clamp(Zahl::toInt(f.at(b + 2)), 0, Kataloge::maxHeizkreise - 1);
+            // The circuit stays within the 15 circuits of a room.
+            h.flaeche = Grenzen::lies(f.at(b), Grenzen::heizFlaeche);
+            h.entfernung = Grenzen::lies(f.at(b + 1), Grenzen::entfernung);
+            h.heizkreis = Grenzen::liesGanz(f.at(b + 2), 0, Kataloge::maxHeizkreise - 1);
             h.direkt = Zahl::toInt(f.at(b + 3)) != 0;
             h.anzahlRegister = alt ? Auslegung::AnzahlRegister(static_cast<float>(h.flaeche), systemIndex)
-                                   : std::clamp(Zahl::toInt(f.at(b + 4)), 0, 1000);
+                                   : Grenzen::liesGanz(f.at(b + 4), 0, Grenzen::maxRegister);
             heizflaechen.append(h);
         }
+        // A composition read before belongs to surfaces this line replaces: it keeps no entries
+        // beyond the new surfaces, so that the room saves as it reads.
+        const int breite = zusammenstellungsBreite(systemIndex) * static_cast<int>(heizflaechen.size());
+        if (zusammenstellung.size() > breite)
+            zusammenstellung.resize(breite);
         if (version == QLatin1String("1.0")) {
             // Version 1.0 kept no direct floor heating; its first flag 0 asks for automatic circuits.
             fbhDirekt = false;
@@ -169,7 +190,7 @@ bool RaumData::fromStringFlaechen(const QString& line, const QString& version)
         const int n = zusammenstellungsBreite(systemIndex);
         const int anzahl = std::min<int>(f.size() - 1, n * heizflaechen.size());
         for (int i = 0; i < anzahl; ++i)
-            zusammenstellung.append(std::clamp(Zahl::toInt(f.at(1 + i)), 0, 30));
+            zusammenstellung.append(Grenzen::liesGanz(f.at(1 + i), 0, Grenzen::maxElemente));
         return true;
     }
     return false;
@@ -183,14 +204,18 @@ bool RaumData::fromStringWB(const QString& line)
     name = f.at(2);
     raumTyp = Kataloge::freieEingabe;
     const QStringList sub = f.at(3).split(QChar(0x02));
-    raumTemperatur = Zahl::toFloat(sub.value(0));
-    flaeche = std::floor(Zahl::toFloat(sub.value(6)) * 100.0f) / 100.0f;
+    raumTemperatur = Grenzen::lies(sub.value(0), Grenzen::temperatur);
+    // Rounded down in single precision, as the heat-demand program's values always were.
+    flaeche =
+        std::floor(static_cast<float>(Grenzen::lies(sub.value(6), Grenzen::raumFlaeche)) * 100.0f) / 100.0f;
     if (sub.size() >= 12) {
-        waermebedarf = std::floor(Zahl::toFloat(sub.at(11)) * 10.0f) / 10.0f;
+        waermebedarf =
+            std::floor(static_cast<float>(Grenzen::lies(sub.at(11), Grenzen::waermebedarf)) * 10.0f) / 10.0f;
         // A room without area has no specific demand.
-        waermebedarfProM2 = flaeche != 0.0f ? std::floor(waermebedarf / flaeche * 10.0f) / 10.0f : 0.0f;
-        if (!std::isfinite(waermebedarfProM2))
-            waermebedarfProM2 = 0.0f;
+        waermebedarfProM2 = flaeche != 0.0f
+                                ? Grenzen::halte(std::floor(waermebedarf / flaeche * 10.0f) / 10.0f,
+                                                 Grenzen::waermebedarfProM2)
+                                : 0.0f;
         berechneWaermebilanz();
     }
     return true;

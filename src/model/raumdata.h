@@ -42,6 +42,8 @@ public:
     // Stores the system; a real change converts the surfaces: leaving a register system
     // clears the compositions, entering one clears the surfaces.
     void setSystem(int s) override;
+    // True when setSystem(s) would delete stored surfaces or compositions.
+    bool systemwechselLoescht(int s) const;
 
     // The building's mean flow temperature (45 °C without floor or building).
     float vorlauftemperatur() const;
@@ -64,6 +66,8 @@ public:
     bool fromStringWB(const QString& line) override;
     // Reads a surface line (code 5) or composition line (code 6) of this room.
     bool fromStringFlaechen(const QString& line, const QString& version);
+    // The number of surfaces a surface line (code 5) of this version holds.
+    static int flaechenInZeile(const QString& line, const QString& version);
     bool hasData() const override;
     void materialBedarf(MaterialBedarf& bedarf) override;
     bool checkData(int seitenSystem, float vorlauf) const override;

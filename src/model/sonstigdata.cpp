@@ -1,5 +1,6 @@
 #include "model/sonstigdata.h"
 
+#include "app/grenzen.h"
 #include "app/programm.h"
 #include "app/zahl.h"
 #include "material/kosten.h"
@@ -23,20 +24,32 @@ bool SonstigData::fromString(const QString& line, const QString&)
     const QStringList f = felder(line);
     if (f.size() < 5)
         return false;
-    stundensatz = Zahl::toFloat(f.at(1));
-    montagezeit = Zahl::toFloat(f.at(2));
-    montageFaktor = Zahl::toFloat(f.at(4));
+    stundensatz = Grenzen::lies(f.at(1), Grenzen::stundensatz);
+    montagezeit = Grenzen::lies(f.at(2), Grenzen::stunden);
+    montageFaktor = Grenzen::lies(f.at(4), Grenzen::faktor);
     if (f.size() >= 6)
-        abschlag = Zahl::toFloat(f.at(5));
+        abschlag = Grenzen::lies(f.at(5), Grenzen::abschlag);
     return true;
 }
 
-float SonstigData::abschlagAusText(const QString& text)
+bool SonstigData::abschlagLesen(const QString& text, float& abschlag)
 {
-    const QString t = text.trimmed();
-    if (t.endsWith(QLatin1Char('%')))
-        return Zahl::toFloat(t.chopped(1)) / 100.0f;
-    return Zahl::toFloat(t);
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    const bool prozent = t.endsWith(QLatin1Char('%'));
+    if (prozent)
+        t.chop(1);
+    t = t.trimmed();
+    if (t.isEmpty()) {
+        abschlag = 0.0f;
+        return true;
+    }
+    bool ok = false;
+    const double wert = t.toDouble(&ok);
+    if (!ok || !std::isfinite(wert))
+        return false;
+    abschlag = Grenzen::halte(prozent ? wert / 100.0 : wert, Grenzen::abschlag);
+    return true;
 }
 
 QString SonstigData::abschlagText(float abschlag)
@@ -59,9 +72,10 @@ bool weichtAb(float a, float b)
 bool SonstigData::isChanged(float stundensatzFeld, float montagezeitFeld, const QString& abschlagFeld,
                             float mwstProzentFeld) const
 {
+    float feld = abschlag;
+    abschlagLesen(abschlagFeld, feld);
     return weichtAb(stundensatz, stundensatzFeld) || weichtAb(montagezeit, montagezeitFeld) ||
-           weichtAb(abschlag, abschlagAusText(abschlagFeld)) ||
-           weichtAb(Programm::mwstSatz() * 100.0f, mwstProzentFeld);
+           weichtAb(abschlag, feld) || weichtAb(Programm::mwstSatz() * 100.0f, mwstProzentFeld);
 }
 
 void SonstigData::uebernehme(float stundensatzFeld, float montagezeitFeld, const QString& abschlagFeld,
@@ -69,7 +83,7 @@ void SonstigData::uebernehme(float stundensatzFeld, float montagezeitFeld, const
 {
     stundensatz = stundensatzFeld;
     montagezeit = montagezeitFeld;
-    abschlag = abschlagAusText(abschlagFeld);
+    abschlagLesen(abschlagFeld, abschlag);
     Programm::setMwstSatz(mwstProzentFeld / 100.0f);
 }
 
@@ -91,41 +105,43 @@ void SonstigData::printPE2(QString& vorlage)
     vorlage.replace(QStringLiteral("%Abschlag%"), text);
 }
 
-void SonstigData::printKA(QString& vorlage, float materialSumme)
+void SonstigData::printKA(QString& vorlage, qint64 materialCent)
 {
-    // Every figure is single precision and rounded to cents only where it is written.
+    // Labour, net and deduction are whole cents, so the document adds up as printed.
+    const qint64 lohn = Kosten::cent(Kosten::produkt(stundensatz, montagezeit));
     vorlage.replace(QStringLiteral("%AnzahlStunden%"), Zahl::fest(montagezeit, 1));
     vorlage.replace(QStringLiteral("%PreisStunde%"), Zahl::fest(stundensatz, 2));
-    vorlage.replace(QStringLiteral("%GesamtLohn%"), Zahl::fest(Kosten::produkt(stundensatz, montagezeit), 2));
+    vorlage.replace(QStringLiteral("%GesamtLohn%"), Zahl::fest(Kosten::euro(lohn), 2));
 
-    float netto = stundensatz * montagezeit + materialSumme;
+    qint64 netto = lohn + materialCent;
 
     QString block;
     if (abschlag > 0.0f) {
         // Below 1 the deduction is a share of the net sum, from 1 on a lump sum in EUR.
         const bool anteil = abschlag < 1.0f;
-        const double betrag = anteil ? Kosten::produkt(netto, abschlag) : static_cast<double>(abschlag);
+        const qint64 betrag = Kosten::cent(anteil ? Kosten::euro(netto) * static_cast<double>(abschlag)
+                                                  : static_cast<double>(abschlag));
         block = QStringLiteral("<p><b>Abschlag</b></p>\n");
         block += QStringLiteral("\n<table cols=2 width=\"100%\">");
         block += QStringLiteral("\n<tr>");
         block += QStringLiteral("\n<td align=left> ");
         if (anteil)
             block += QStringLiteral("%1% von %2 <b>EUR</b> ")
-                         .arg(Zahl::kurz(abschlag * 100.0f), Zahl::fest(netto, 2));
+                         .arg(Zahl::kurz(abschlag * 100.0f), Zahl::fest(Kosten::euro(netto), 2));
         block += QStringLiteral(" </td>");
         block += QStringLiteral("\n<td align=right><b>");
-        block += Zahl::fest(betrag, 2);
+        block += Zahl::fest(Kosten::euro(betrag), 2);
         block += QStringLiteral(" &nbsp;EUR</b></td>");
         block += QStringLiteral("\n</tr>");
         block += QStringLiteral("\n</table>");
         block += QStringLiteral("\n<p><img src=\"leer.png\" height=10 width=1></p>");
-        netto = static_cast<float>(static_cast<double>(netto) - betrag);
+        netto -= betrag;
     }
     vorlage.replace(QStringLiteral("%Abschlag%"), block);
 
     // VAT on the net sum after the deduction.
     const float satz = Programm::mwstSatz();
-    const Kosten k = Kosten::mitMwst(netto, satz);
+    const Kosten k = Kosten::mitMwst(Kosten::euro(netto), satz);
     vorlage.replace(QStringLiteral("%SummeGesamt%"), Zahl::fest(k.summe, 2));
     vorlage.replace(QStringLiteral("%MwstSatz%"), Zahl::fest(satz * 100.0f, 0));
     vorlage.replace(QStringLiteral("%Mwst%"), Zahl::fest(k.mwst, 2));

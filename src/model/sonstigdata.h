@@ -18,20 +18,23 @@ public:
 
     void printPE1(QString& vorlage) override;
     void printPE2(QString& vorlage) override;
-    // Fills the closing part of the cost documents; materialSumme is the material total.
-    void printKA(QString& vorlage, float materialSumme);
+    // Fills the closing part of the cost documents; materialCent is the material total in cents.
+    void printKA(QString& vorlage, qint64 materialCent);
 
     // The deduction as typed on the page: a text ending in "%" is a percentage ("10%" gives
     // the fraction 0.1, "150%" gives 1.5, a lump sum of 1.50 EUR), any other text the number
-    // itself ("10" is a lump sum of 10 EUR); a text that is no number gives 0.
-    static float abschlagAusText(const QString& text);
+    // itself ("10" is a lump sum of 10 EUR); "," reads as "." as in every number field, an
+    // empty text is no deduction. False, and abschlag unchanged, for a text that is no number.
+    static bool abschlagLesen(const QString& text, float& abschlag);
     // The deduction as the page shows it: "5%" for a fraction, otherwise the plain number.
     static QString abschlagText(float abschlag);
     // The page's values against the record and the program's VAT rate (the page shows it in
-    // percent): true when one of them differs by a hundredth or more.
+    // percent): true when one of them differs by a hundredth or more. A deduction that is no
+    // number is no change: the page refuses it.
     bool isChanged(float stundensatzFeld, float montagezeitFeld, const QString& abschlagFeld,
                    float mwstProzentFeld) const;
-    // Takes the page's values into the record and the VAT percentage into the program's rate.
+    // Takes the page's values into the record and the VAT percentage into the program's rate;
+    // a deduction that is no number leaves the record's deduction as it was.
     void uebernehme(float stundensatzFeld, float montagezeitFeld, const QString& abschlagFeld,
                     float mwstProzentFeld);
 

@@ -254,15 +254,15 @@ BerichtErgebnis Berichte::kostenangebot(ProjektBaum& baum)
     QString html = gefuellt(gefuellt(v[Kopf], baum.projekt(), &WHBaseData::printKA), baum.gebaeude(),
                             &WHBaseData::printKA);
 
-    float materialSumme = 0.0f;
+    qint64 materialCent = 0;
     if (MaterialData* material = baum.material()) {
         const ArtikelListe& katalog = ArtikelListe::global();
         material->anpassenAnKatalog(katalog);
         for (int g = 1; g < katalog.gruppenAnzahl(); ++g) {
-            float gruppenSumme = 0.0f;
-            const QString zeilen = material->materialRows(v[Artikel], g, gruppenSumme, katalog);
+            qint64 gruppenCent = 0;
+            const QString zeilen = material->materialRows(v[Artikel], g, gruppenCent, katalog);
             // A group whose lines add up to nothing is left out, lines and all.
-            if (!(gruppenSumme > 0.0f))
+            if (gruppenCent <= 0)
                 continue;
             QString kopf = v[Gruppe];
             Vorlage::ersetzeText(kopf, QStringLiteral("%GruppeBezeichnung%"), katalog.gruppenNamen().at(g));
@@ -270,13 +270,13 @@ BerichtErgebnis Berichte::kostenangebot(ProjektBaum& baum)
             if (g == anmerkungsGruppe)
                 html += v[Anmerkung];
             html += zeilen;
-            materialSumme += gruppenSumme;
+            materialCent += gruppenCent;
         }
     }
 
     QString zus = v[Zusammenfassung];
     if (SonstigData* sonstig = baum.sonstig())
-        sonstig->printKA(zus, materialSumme);
+        sonstig->printKA(zus, materialCent);
     html += zus;
 
     r.ok = true;

@@ -313,7 +313,7 @@ WHApplWindow::Antwort WHApplWindow::frageGeaendert(const QString& titel, const Q
         return Weiter;
     const QString name = m_projectFile.isEmpty() ? tr("Unbenannt") : QFileInfo(m_projectFile).fileName();
     const int antwort = MessageBox::auswahl(this, MessageBox::Information, titel,
-                                            tr("Projekt <b>%1</b> wurde geändert").arg(name),
+                                            tr("Projekt <b>%1</b> wurde geändert").arg(name.toHtmlEscaped()),
                                             {tr("Jetzt speichern"), tr("Abbrechen"), weiterText}, 0, 1);
     return antwort == 0 ? JetztSpeichern : antwort == 2 ? Weiter : Abbrechen;
 }
@@ -396,7 +396,8 @@ WHApplWindow::Speicherung WHApplWindow::speichere()
     if (!m_mainWidget->speichern(m_projectFile, fehlerText)) {
         statusBar()->showMessage(tr("Fehler beim Speichern des Projekts %1").arg(m_projectFile), statusDauer);
         if (fehlerText.isEmpty())
-            fehlerText = tr("Datei <b>%1</b> konnte nicht geöffnet werden!").arg(m_projectFile);
+            fehlerText =
+                tr("Datei <b>%1</b> konnte nicht geöffnet werden!").arg(m_projectFile.toHtmlEscaped());
         MessageBox::critical(this, tr("Fehler"), fehlerText);
         return Fehlgeschlagen;
     }
@@ -416,10 +417,11 @@ WHApplWindow::Speicherung WHApplWindow::speichereUnter()
     if (QFileInfo(name).suffix() != QLatin1String("bwh"))
         name += QLatin1String(".bwh");
     if (QFileInfo::exists(name)) {
-        const int antwort = MessageBox::auswahl(
-            this, MessageBox::Information, tr("Speichern"),
-            tr("Datei <b>%1</b> existiert bereits.<br>Soll es überschrieben werden?").arg(name),
-            {tr("Ok"), tr("Abbruch")}, 0, 1);
+        const int antwort =
+            MessageBox::auswahl(this, MessageBox::Information, tr("Speichern"),
+                                tr("Datei <b>%1</b> existiert bereits.<br>Soll es überschrieben werden?")
+                                    .arg(name.toHtmlEscaped()),
+                                {tr("Ok"), tr("Abbruch")}, 0, 1);
         if (antwort != 0) {
             statusBar()->showMessage(tr("Speichern abgebrochen"), statusDauer);
             return Abgebrochen;

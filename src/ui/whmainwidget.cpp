@@ -359,6 +359,8 @@ bool WHMainWidget::anwenden()
     if (!seite)
         return true;
     const int standVorher = Programm::stand();
+    // Walking on from a page takes it over; only a page that holds an edit changes the project.
+    const bool geaendert = seite->isChanged(*record);
     bool ok = true;
     switch (item->type()) {
     case WHBaseData::TypProjekt:
@@ -378,13 +380,15 @@ bool WHMainWidget::anwenden()
         break;
     }
 
+    // The page's values are in the project even when its check fails.
+    if (geaendert)
+        m_baum.changed = true;
     if (!ok) {
         MessageBox::critical(
             this, tr("Fehler"),
             tr("Mittlere Vorlauftemperatur für Trockensysteme\ndarf nicht grösser 50°C sein!"));
         return false;
     }
-    m_baum.changed = true;
     if (item->type() == WHBaseData::TypProjekt) {
         Programm::setStand(static_cast<ProjektData*>(record)->stand);
         materialItemNachStand();
@@ -458,7 +462,7 @@ void WHMainWidget::uebernehmeGebaeude(WHSeite& seite, WHListItem* item, bool& ok
                     this, tr("Abfrage"),
                     tr("Sie haben das System WH für die <b>Gebäude</b> geändert.\nWollen Sie das System für "
                        "das Raum <b>%1</b> (<b>%2</b>) auch ändern?")
-                        .arg(raum->name, etage->name),
+                        .arg(raum->name.toHtmlEscaped(), etage->name.toHtmlEscaped()),
                     QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll,
                     QMessageBox::Yes);
                 jaAlle = antwort == QMessageBox::YesToAll;
@@ -498,7 +502,7 @@ void WHMainWidget::uebernehmeEtage(WHSeite& seite, WHListItem* item, bool& ok)
                     tr("Sie haben das System WH für Etage: <b>%1</b> geändert.\nWollen Sie das System für "
                        "das "
                        "Raum <b>%2</b> auch ändern?")
-                        .arg(etage->name, raum->name),
+                        .arg(etage->name.toHtmlEscaped(), raum->name.toHtmlEscaped()),
                     QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll,
                     QMessageBox::Yes);
                 if (antwort == QMessageBox::NoToAll)

@@ -183,6 +183,12 @@ int WHRaumKenndatenWidget::system() const
     return CBSystemWHR->currentIndex();
 }
 
+void WHRaumKenndatenWidget::setzeSystem(int system)
+{
+    CBSystemWHR->setCurrentIndex(system);
+    BerechnungWHFlaeche();
+}
+
 float WHRaumKenndatenWidget::flaecheWH() const
 {
     return static_cast<float>(csbFlaecheWH->wert());

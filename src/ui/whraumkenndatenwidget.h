@@ -29,6 +29,8 @@ public:
     bool unterscheidet(const RaumData& raum) const;
 
     int system() const;
+    // Sets the system box as if the user had chosen it: wall area and difference follow.
+    void setzeSystem(int system);
     float flaecheWH() const;
     float vorlauftemperatur() const { return tVorlauf; }
 

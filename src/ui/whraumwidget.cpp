@@ -3,6 +3,7 @@
 #include "app/pfade.h"
 #include "app/programm.h"
 #include "model/raumdata.h"
+#include "ui/messagebox.h"
 #include "ui/whflaechenwidget.h"
 #include "ui/whraumkenndatenwidget.h"
 
@@ -68,6 +69,18 @@ void WHRaumWidget::showData(WHBaseData& record)
 int WHRaumWidget::getData(WHBaseData& record)
 {
     auto& r = static_cast<RaumData&>(record);
+    // In the estimate the surfaces are not on the page; a system change that would delete
+    // them is asked about first, as the floor and building pages ask.
+    if (Programm::stand() == 0 && r.systemwechselLoescht(m_kenndaten->system())) {
+        const int antwort = MessageBox::auswahl(
+            this, MessageBox::Warnung, tr("Abfrage"),
+            tr("Sie haben das System WH für das Raum <b>%1</b> geändert.\nDabei werden die gespeicherten "
+               "Heizflächen des Raumes gelöscht.\nWollen Sie das System wirklich ändern?")
+                .arg(r.name.toHtmlEscaped()),
+            {tr("Ja"), tr("Nein")}, 0, 1);
+        if (antwort != 0)
+            m_kenndaten->setzeSystem(r.systemIndex);
+    }
     m_kenndaten->uebernehmen(r);
     if (Programm::stand() == 1)
         m_flaechen->uebernehmen(r);

@@ -4,6 +4,7 @@
 #include "app/programm.h"
 #include "app/zahl.h"
 #include "model/sonstigdata.h"
+#include "ui/messagebox.h"
 #include "ui/whdoubleedit.h"
 
 #include <QGridLayout>
@@ -61,6 +62,7 @@ WHSonstigWidget::WHSonstigWidget(QWidget* parent) : QWidget(parent)
     setTabOrder(LEMontageZeit, PBMontageRichtZeit);
 
     connect(PBMontageRichtZeit, &QPushButton::clicked, this, &WHSonstigWidget::MRZBerechnung);
+    connect(LEAbschlag, &QLineEdit::editingFinished, this, &WHSonstigWidget::abschlagPruefen);
 
     languageChange();
 }
@@ -84,6 +86,15 @@ void WHSonstigWidget::abschlagNachStand()
     LEAbschlag->setVisible(angebot);
 }
 
+void WHSonstigWidget::abschlagPruefen()
+{
+    if (SonstigData::abschlagLesen(LEAbschlag->text(), m_abschlag))
+        return;
+    LEAbschlag->setText(SonstigData::abschlagText(m_abschlag));
+    MessageBox::warning(this, tr("Achtung"),
+                        tr("Eingabe Wert für <Abschlag>\nist keine Zahl.\nWert wurde nicht übernommen."));
+}
+
 void WHSonstigWidget::showEvent(QShowEvent* event)
 {
     abschlagNachStand();
@@ -95,6 +106,7 @@ void WHSonstigWidget::showData(WHBaseData& record)
     auto& s = static_cast<SonstigData&>(record);
     LEStundenSatz->setWert(s.stundensatz);
     LEMontageZeit->setWert(s.montagezeit);
+    m_abschlag = s.abschlag;
     LEAbschlag->setText(SonstigData::abschlagText(s.abschlag));
     LEMwst->setWert(Programm::mwstSatz() * 100.0f);
     abschlagNachStand();

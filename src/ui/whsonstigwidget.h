@@ -36,6 +36,9 @@ protected:
 private:
     // The deduction is part of the cost offer only.
     void abschlagNachStand();
+    // A deduction that is no number is refused with a notice; the field shows the last
+    // deduction it held.
+    void abschlagPruefen();
 
     QGroupBox* m_gruppe;
     QLabel* m_lStundenSatz;
@@ -45,6 +48,7 @@ private:
     WHDoubleEdit* LEStundenSatz;
     WHDoubleEdit* LEMwst;
     QLineEdit* LEAbschlag;
+    float m_abschlag = 0.0f; // the deduction the field last held as a number
     WHDoubleEdit* LEMontageZeit;
     QPushButton* PBMontageRichtZeit;
 };

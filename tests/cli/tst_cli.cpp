@@ -262,6 +262,31 @@ private slots:
                                         << "hat ein falsches Format!";
         QTest::newRow("alter Wärmebedarf")
             << QByteArray("# WB Version 1.1\n") << "früheren Version vom Wärmebedarfs";
+        // Beyond the limits the message names the place and the limit.
+        QByteArray raeume("# WH Version 1.6\n0\x01P\x01\x01"
+                          "2008-01-01\x01\x01\x01\x01"
+                          "0\n\t1\x01"
+                          "45\x01"
+                          "1\x01"
+                          "0\x01"
+                          "2\x01"
+                          "30\n\t\t2\x01Keller & Co\x01"
+                          "21\x01"
+                          "0\n");
+        for (int i = 0; i < 21; ++i)
+            raeume += "\t\t\t3\x01R\x01"
+                      "7\x01"
+                      "20\x01"
+                      "0\x01"
+                      "50\x01"
+                      "0\x01"
+                      "0\x01"
+                      "0\x01"
+                      "0\x01"
+                      "0\x01"
+                      "0\n";
+        QTest::newRow("21 Räume") << raeume
+                                  << ": Etage Keller & Co hat 21 Räume, erlaubt sind höchstens 20.\n";
     }
     void konvertiereFehler()
     {
@@ -272,7 +297,7 @@ private slots:
         const QString ziel = pfad(QStringLiteral("nie.bwh"));
         starteMitShare({QStringLiteral("convert"), quelle, QStringLiteral("-o"), ziel});
         QCOMPARE(exitCode, 1);
-        QVERIFY2(err.startsWith(QStringLiteral("Datei kaputt.bwh ")), qPrintable(err));
+        QVERIFY2(err.startsWith(QStringLiteral("Datei kaputt.bwh")), qPrintable(err));
         QVERIFY2(err.contains(meldung), qPrintable(err));
         QVERIFY(!err.contains(QLatin1String("<b>")));
         QVERIFY(!QFile::exists(ziel));

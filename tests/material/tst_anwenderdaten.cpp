@@ -72,6 +72,27 @@ private slots:
         QCOMPARE(zurueck.reserviert, QStringLiteral("frei"));
     }
 
+    void schreibenUndLesen_data()
+    {
+        QTest::addColumn<QString>("wert");
+        QTest::newRow("schlicht") << "Weg 1";
+        // A value that ends in a carriage return (read from a line ending in "\r\r\n") keeps
+        // it: reading takes only one as part of the line end.
+        QTest::newRow("endet mit CR") << "Weg 1\r";
+        QTest::newRow("endet mit zwei CR") << "Weg 1\r\r";
+        QTest::newRow("CR in der Mitte") << "Weg\r1";
+    }
+    void schreibenUndLesen()
+    {
+        QFETCH(QString, wert);
+        AnwenderDaten d;
+        d.strasse = wert;
+        d.telefon = QStringLiteral("0621");
+        AnwenderDaten zurueck;
+        zurueck.readAnwender(d.writeAnwender());
+        QCOMPARE(werte(zurueck), werte(d));
+    }
+
     void dateiRundreise()
     {
         QTemporaryDir dir;

@@ -91,21 +91,21 @@ private slots:
         m.mengen = {1.5f, 3.0f, 4.0f, 2.0f, 5.0f};
         const QString vorlage = QStringLiteral("[%Bezeichnung%|%BezeichnungLong%|%Menge%|%Einzelpreis%|"
                                                "%Gesamtpreis%|%Menge%]\n");
-        float summe = 10.0f;
+        qint64 summe = 1000;
         const QString text = m.materialRows(vorlage, 1, summe, katalog);
         QCOMPARE(text, QStringLiteral(
                            "[Verbundrohr|Verbundrohr 16 x 2|1.50|150.00|225.00|1.50]\n"
-                           "[Schiebehülse|Schiebehülse 16|3.00|0.34|1.00|3.00]\n"
+                           "[Schiebehülse|Schiebehülse 16|3.00|0.34|1.01|3.00]\n"
                            "[&lt;b&gt;Bad&lt;/b&gt; &amp; Co|A\\1 $&amp; %Menge%|2.00|2.00|4.00|2.00]\n"));
-        // The line prices are added unrounded: 3 × 0.335 counts 1.005, not 1.00.
-        QCOMPARE(summe, 10.0f + 225.0f + 3.0f * 0.335f + 4.0f);
+        // Each line adds as printed, in cents: 3 × 0.335 (1.00500002 at double width) is 1.01.
+        QCOMPARE(summe, 1000 + 22500 + 101 + 400);
 
-        summe = 0.0f;
+        summe = 0;
         QCOMPARE(m.materialRows(vorlage, 2, summe, katalog),
                  QStringLiteral("[Schutzrohr|Schutzrohr 25 m|4.00|20.00|80.00|4.00]\n"));
-        QCOMPARE(summe, 80.0f);
+        QCOMPARE(summe, 8000);
         // An article outside the named groups is in no group's rows.
-        summe = 0.0f;
+        summe = 0;
         QCOMPARE(m.materialRows(vorlage, 0, summe, katalog),
                  QStringLiteral("[ohne Gruppe||5.00|1.00|5.00|5.00]\n"));
         QVERIFY(m.materialRows(vorlage, 3, summe, katalog).isEmpty());
@@ -115,9 +115,9 @@ private slots:
     {
         MaterialData m;
         m.mengen = {0.0f, -1.0f};
-        float summe = 0.0f;
+        qint64 summe = 0;
         QVERIFY(m.materialRows(QStringLiteral("%Menge%"), 1, summe, katalog).isEmpty());
-        QCOMPARE(summe, 0.0f);
+        QCOMPARE(summe, 0);
     }
 
     void dateizeile()
@@ -161,7 +161,8 @@ private slots:
         QFETCH(QString, mwst);
         QFETCH(QString, brutto);
         const Kosten k = Kosten::mitMwst(netto, satz);
-        QCOMPARE(k.summe, netto);
+        // The net is whole cents.
+        QCOMPARE(Zahl::fest(k.summe, 2), Zahl::fest(netto, 2));
         QCOMPARE(Zahl::fest(k.mwst, 2), mwst);
         QCOMPARE(Zahl::fest(k.summeMwst, 2), brutto);
     }
@@ -172,7 +173,7 @@ private slots:
         katalog.at(1).bedarf = 4.0f; // 1.34
         katalog.at(2).bedarf = 1.2f; // 24.00
         const Kosten k = Kosten::materialListe(katalog, 0.19f);
-        QCOMPARE(k.summe, 75.0f + 4.0f * 0.335f + 1.2f * 20.0f);
+        QCOMPARE(k.summe, 100.34);
         QCOMPARE(Zahl::fest(k.summe, 2), QStringLiteral("100.34"));
         QCOMPARE(Zahl::fest(k.mwst, 2), QStringLiteral("19.06"));
         QCOMPARE(Zahl::fest(k.summeMwst, 2), QStringLiteral("119.40"));

@@ -1,4 +1,5 @@
 #include "app/programm.h"
+#include "material/kosten.h"
 #include "model/sonstigdata.h"
 
 #include <QTest>
@@ -23,26 +24,39 @@ private:
 private slots:
     void init() { Programm::reset(); }
 
-    void abschlagAusText_data()
+    void abschlagLesen_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("zahl");
         QTest::addColumn<float>("abschlag");
-        QTest::newRow("Prozent") << "10%" << 0.1f;
-        QTest::newRow("Pauschale") << "10" << 10.0f;
-        QTest::newRow("Bruch") << "0.1" << 0.1f;
-        QTest::newRow("150 Prozent") << "150%" << 1.5f;
-        QTest::newRow("Leerzeichen") << " 5% " << 0.05f;
-        QTest::newRow("Text") << "viel" << 0.0f;
-        QTest::newRow("nur Prozent") << "%" << 0.0f;
-        QTest::newRow("leer") << "" << 0.0f;
-        QTest::newRow("Komma") << "5,5%" << 0.0f;
+        QTest::newRow("Prozent") << "10%" << true << 0.1f;
+        QTest::newRow("Pauschale") << "10" << true << 10.0f;
+        QTest::newRow("Bruch") << "0.1" << true << 0.1f;
+        QTest::newRow("150 Prozent") << "150%" << true << 1.5f;
+        QTest::newRow("Leerzeichen") << " 5% " << true << 0.05f;
+        QTest::newRow("nur Prozent") << "%" << true << 0.0f;
+        QTest::newRow("leer") << "" << true << 0.0f;
+        // The decimal comma reads as in every other number field.
+        QTest::newRow("Komma Prozent") << "2,5%" << true << 0.025f;
+        QTest::newRow("Komma Pauschale") << "150,50" << true << 150.5f;
+        // A text that is no number is refused: the deduction stays as it was.
+        QTest::newRow("Text") << "viel" << false << 7.0f;
+        QTest::newRow("Zahl mit Text") << "5 EUR" << false << 7.0f;
     }
 
-    void abschlagAusText()
+    void abschlagLesen()
     {
         QFETCH(QString, text);
+        QFETCH(bool, zahl);
         QFETCH(float, abschlag);
-        QCOMPARE(SonstigData::abschlagAusText(text), abschlag);
+        float gelesen = 7.0f;
+        QCOMPARE(SonstigData::abschlagLesen(text, gelesen), zahl);
+        QCOMPARE(gelesen, abschlag);
+        SonstigData s;
+        s.abschlag = 7.0f;
+        QCOMPARE(s.isChanged(0.0f, 0.0f, text, 19.0f), zahl && abschlag != 7.0f);
+        s.uebernehme(0.0f, 0.0f, text, 19.0f);
+        QCOMPARE(s.abschlag, abschlag);
     }
 
     void abschlagText_data()
@@ -62,7 +76,9 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(SonstigData::abschlagText(abschlag), text);
         // What the page shows reads back as the same deduction.
-        QCOMPARE(SonstigData::abschlagAusText(text), abschlag);
+        float gelesen = -1.0f;
+        QVERIFY(SonstigData::abschlagLesen(text, gelesen));
+        QCOMPARE(gelesen, abschlag);
     }
 
     void kostenAngebot_data()
@@ -105,7 +121,7 @@ private slots:
         s.abschlag = abschlag;
         Programm::setMwstSatz(mwstSatz);
         QString text = kazus;
-        s.printKA(text, material);
+        s.printKA(text, Kosten::cent(material));
         QCOMPARE(text, soll);
     }
 
@@ -115,7 +131,7 @@ private slots:
         SonstigData s;
         s.stundensatz = 1.0f;
         QString text = QStringLiteral("$& \\1 %PreisStunde% %PreisStunde% %preisstunde%");
-        s.printKA(text, 0.0f);
+        s.printKA(text, 0);
         QCOMPARE(text, QStringLiteral("$& \\1 1.00 1.00 %preisstunde%"));
     }
 

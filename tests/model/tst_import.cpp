@@ -125,6 +125,14 @@ private slots:
                                      << 0.0f;
         QTest::newRow("comma is no decimal point")
             << wbRaum("Küche", "20", "12,5", "800") << 20.0f << 0.0f << 800.0f << 0.0f << 5.0f;
+        // Values beyond any building are held to their physical range on reading, so that the
+        // rounding and the heat balance stay finite.
+        QTest::newRow("huge values") << wbRaum("Halle", "1e30", "1e30", "1e30") << 100.0f << 10000.0f
+                                     << 1.0e6f << 100.0f << 0.0f;
+        QTest::newRow("tiny area, huge demand")
+            << wbRaum("Nische", "20", "0.01", "1e30") << 20.0f << 0.01f << 1.0e6f << 1000.0f << 1000.0f;
+        QTest::newRow("infinite") << wbRaum("Keller", "inf", "-inf", "nan") << 0.0f << 0.0f << 0.0f << 0.0f
+                                  << 0.0f;
     }
 
     void raumwerte()
@@ -205,30 +213,34 @@ private slots:
     void fehler_data()
     {
         QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QString>("meldung"); // empty: "hat ein falsches Format!"
         const QString P = wbProjekt("P");
         const QString E = wbEtage("EG");
         const QString R = wbRaum("Bad", "24", "8", "640");
-        QTest::newRow("only the header") << QStringList{};
-        QTest::newRow("floors only") << QStringList{E, wbEtage("OG")};
-        QTest::newRow("room before any floor") << QStringList{P, R, E};
-        QTest::newRow("project with 2 fields") << QStringList{T::zeile({"1", "17"}), E};
-        QTest::newRow("floor with 2 fields") << QStringList{P, T::zeile({"2", "4"})};
-        QTest::newRow("room with 3 fields") << QStringList{P, E, T::zeile({"3", "9", "Bad"})};
-        QTest::newRow("room without separators") << QStringList{P, E, "3"};
-        QTest::newRow("second project") << QStringList{P, E, R, P};
+        QTest::newRow("only the header") << QStringList{} << QString();
+        QTest::newRow("floors only") << QStringList{E, wbEtage("OG")} << QString();
+        QTest::newRow("room before any floor") << QStringList{P, R, E} << QString();
+        QTest::newRow("project with 2 fields") << QStringList{T::zeile({"1", "17"}), E} << QString();
+        QTest::newRow("floor with 2 fields") << QStringList{P, T::zeile({"2", "4"})} << QString();
+        QTest::newRow("room with 3 fields") << QStringList{P, E, T::zeile({"3", "9", "Bad"})} << QString();
+        QTest::newRow("room without separators") << QStringList{P, E, "3"} << QString();
+        QTest::newRow("second project") << QStringList{P, E, R, P} << QString();
         QStringList sechzehn{P};
         for (int i = 0; i < 16; ++i)
             sechzehn << wbEtage(QStringLiteral("E%1").arg(i));
-        QTest::newRow("16 floors") << sechzehn;
+        QTest::newRow("16 floors")
+            << sechzehn << "Datei <b>haus.bwb</b>: Das Gebäude hat 16 Etagen, erlaubt sind höchstens 15.";
         QStringList einundzwanzig{P, E};
         for (int i = 0; i < 21; ++i)
             einundzwanzig << R;
-        QTest::newRow("21 rooms on a floor") << einundzwanzig;
+        QTest::newRow("21 rooms on a floor")
+            << einundzwanzig << "Datei <b>haus.bwb</b>: Etage EG hat 21 Räume, erlaubt sind höchstens 20.";
     }
 
     void fehler()
     {
         QFETCH(QStringList, zeilen);
+        QFETCH(QString, meldung);
         ProjektBaum baum;
         baum.newProjekt();
         baum.projekt()->name = QStringLiteral("offen");
@@ -239,7 +251,9 @@ private slots:
                  QStringLiteral("Fehler beim importieren des Projekts %1").arg(m_dir.filePath("haus.bwb")));
         QCOMPARE(e.meldungTitel, QStringLiteral("Fehler"));
         QVERIFY(e.meldungKritisch);
-        QCOMPARE(e.meldungText, QStringLiteral("Datei <b>haus.bwb</b> hat ein falsches Format!"));
+        QCOMPARE(e.meldungText, meldung.isEmpty()
+                                    ? QStringLiteral("Datei <b>haus.bwb</b> hat ein falsches Format!")
+                                    : meldung);
         QCOMPARE(baum.projekt()->name, QStringLiteral("Projekt"));
         QCOMPARE(baum.root()->childCount(), 2);
         QVERIFY(baum.etagen().isEmpty());

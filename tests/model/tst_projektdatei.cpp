@@ -1,5 +1,6 @@
 #include "app/programm.h"
 #include "app/textcodec.h"
+#include "design/schaetzung.h"
 #include "material/artikelliste.h"
 #include "model/baumbearbeitung.h"
 #include "model/etagedata.h"
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -331,15 +333,56 @@ private slots:
         QTest::newRow("truncated room line") << QStringList{P, G, E, R.left(R.indexOf("1200")), S};
         QTest::newRow("binary garbage")
             << QStringList{P, G, QString::fromLatin1("\x89PNG\x1a\x0b\xff\xfe", 8), S};
+    }
 
-        QStringList sechzehn{P, G};
-        for (int i = 0; i < 16; ++i)
-            sechzehn << T::etage(QStringLiteral("E%1").arg(i), 0);
-        QTest::newRow("16 floors") << (sechzehn << S);
-        QStringList einundzwanzig{P, G, E};
+    // A second surface line of a room replaces its surfaces; the composition read before keeps
+    // no entries beyond them, so the project saves as it reads.
+    void zusammenstellungFolgtFlaechen()
+    {
+        const QStringList zeilen{T::projekt(1),
+                                 T::gebaeude(1, 1),
+                                 T::etage(QStringLiteral("EG"), 1, 1),
+                                 T::raum(QStringLiteral("Bad"), 1),
+                                 T::flaechen({"0:0", "2", "15", "0", "0", "2", "2", "15", "0", "0", "2"}),
+                                 T::zusammenstellung({"1", "2", "3", "4"}),
+                                 T::flaechen({"0:0", "2", "15", "0", "0", "2"}),
+                                 T::sonstig()};
+        ProjektBaum baum;
+        QCOMPARE(lade(baum, QStringLiteral("# WH Version 1.6"), zeilen).art, LadeErgebnis::Geladen);
+        const auto* raum =
+            static_cast<RaumData*>(baum.raeume(baum.etagen().constFirst()).constFirst()->record());
+        QCOMPARE(raum->heizflaechen.size(), 1);
+        QCOMPARE(raum->zusammenstellung, QList<int>({1, 2}));
+        const QString text = ProjektDatei::text(baum);
+        ProjektBaum wieder;
+        QCOMPARE(ProjektDatei::lesen(wieder, TextCodec::encode(text), QStringLiteral("p.bwh")).art,
+                 LadeErgebnis::Geladen);
+        QCOMPARE(ProjektDatei::text(wieder), text);
+    }
+
+    // A file beyond the program's limits is refused with a message that names the place and
+    // the limit.
+    void grenzeUeberschritten_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QString>("meldung");
+        const QString P = T::projekt(1);
+        const QString G = T::gebaeude();
+        const QString S = T::sonstig();
+
+        QStringList etagen{P, G};
+        for (int i = 0; i < 17; ++i)
+            etagen << T::etage(QStringLiteral("E%1").arg(i), 0);
+        QTest::newRow("17 Etagen") << (etagen << S)
+                                   << "Datei <b>kaputt.bwh</b>: Das Gebäude hat 17 Etagen, erlaubt sind "
+                                      "höchstens 15.";
+        QStringList raeume{P, G, T::etage(QStringLiteral("Keller <b>& Co"))};
         for (int i = 0; i < 21; ++i)
-            einundzwanzig << T::raum(QStringLiteral("R%1").arg(i));
-        QTest::newRow("21 rooms on a floor") << (einundzwanzig << S);
+            raeume << T::raum(QStringLiteral("R%1").arg(i));
+        raeume << T::etage(QStringLiteral("EG")) << T::raum();
+        QTest::newRow("21 Räume") << (raeume << S)
+                                  << "Datei <b>kaputt.bwh</b>: Etage Keller &lt;b&gt;&amp; Co hat 21 Räume, "
+                                     "erlaubt sind höchstens 20.";
         QStringList felder{"0:0"};
         for (int i = 0; i < 31; ++i)
             felder << "1"
@@ -347,7 +390,93 @@ private slots:
                    << "0"
                    << "0"
                    << "1";
-        QTest::newRow("31 surfaces") << QStringList{P, G, E, R, T::flaechen(felder), S};
+        QTest::newRow("31 Heizflächen")
+            << QStringList{P, G, T::etage(), T::raum(QStringLiteral("<i>Bad")), T::flaechen(felder), S}
+            << "Datei <b>kaputt.bwh</b>: Raum &lt;i&gt;Bad (Etage EG) hat 31 Heizflächen, erlaubt sind "
+               "höchstens 30.";
+    }
+
+    void grenzeUeberschritten()
+    {
+        QFETCH(QStringList, zeilen);
+        QFETCH(QString, meldung);
+        ProjektBaum baum;
+        const QString pfad = schreibe(QStringLiteral("kaputt.bwh"), T::datei("# WH Version 1.6", zeilen));
+        const LadeErgebnis e = ProjektDatei::laden(baum, pfad);
+        QCOMPARE(e.art, LadeErgebnis::Fehlgeschlagen);
+        QCOMPARE(e.meldungTitel, QStringLiteral("Fehler"));
+        QCOMPARE(e.meldungText, meldung);
+        pruefeNeuesProjekt(baum);
+    }
+
+    // Every number of the file is held to its physical range on reading: nothing non-finite
+    // and nothing huge reaches the records, the estimate, the material run or the saved file.
+    void werteBegrenzt_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("wert");
+        QTest::addColumn<float>("flaeche");
+        QTest::addColumn<float>("flaecheFBH");
+        QTest::newRow("riesig") << "1.6"
+                                << "1e30" << 10000.0f << 1000.0f;
+        QTest::newRow("jenseits float") << "1.6"
+                                        << "1e39" << 10000.0f << 1000.0f;
+        QTest::newRow("unendlich") << "1.6"
+                                   << "inf" << 0.0f << 0.0f;
+        QTest::newRow("nan") << "1.6"
+                             << "nan" << 0.0f << 0.0f;
+        QTest::newRow("negativ riesig") << "1.6"
+                                        << "-1e30" << 0.0f << 0.0f;
+        // Older versions recompute the wall area from the demand.
+        QTest::newRow("riesig, Version 1.3") << "1.3"
+                                             << "1e30" << 10000.0f << 1000.0f;
+    }
+
+    void werteBegrenzt()
+    {
+        QFETCH(QString, version);
+        QFETCH(QString, wert);
+        QFETCH(float, flaeche);
+        QFETCH(float, flaecheFBH);
+        const QString w = wert;
+        const QStringList zeilen{
+            T::projekt(1),
+            "\t" + T::zeile({"1", w, "1", "0", "2", w}),
+            T::etage(),
+            "\t\t\t" + T::zeile({"3", "Halle", "7", w, w, w, w, w, w, w, "0"}),
+            T::flaechen({"1:0", w, w, w, "0", w, w, w, w, "1", w}),
+            "\t" + T::zeile({"4", w, w, "0", w, w}),
+        };
+        ProjektBaum baum;
+        QCOMPARE(lade(baum, "# WH Version " + version, zeilen).art, LadeErgebnis::Geladen);
+        const auto* raum =
+            static_cast<RaumData*>(baum.raeume(baum.etagen().constFirst()).constFirst()->record());
+        QCOMPARE(raum->flaeche, flaeche);
+        QCOMPARE(raum->flaecheFBH, flaecheFBH);
+        for (float v : {raum->raumTemperatur, raum->waermebedarfProM2, raum->waermebedarf, raum->flaecheWH,
+                        raum->differenz, baum.gebaeude()->vorlauftemperatur, baum.sonstig()->montagezeit}) {
+            QVERIFY(std::isfinite(v));
+            QVERIFY(std::fabs(v) <= 1.0e8f);
+        }
+        for (const Heizflaeche& h : raum->heizflaechen) {
+            QVERIFY(h.flaeche <= 1000.0 && h.entfernung <= 1000.0 && h.anzahlRegister <= 1000);
+            QVERIFY(h.heizkreis >= 0 && h.heizkreis < 15);
+        }
+
+        // The estimate counts a handful of circuits, not billions.
+        Schaetzung::berechne(baum);
+        QVERIFY(baum.gebaeude()->summen.abgaenge <= 200);
+        QVERIFY(std::isfinite(baum.gebaeude()->summen.artikel.value(150215)));
+        QVERIFY(std::isfinite(baum.sonstig()->mrzVorschlag));
+        MaterialBedarf bedarf;
+        RaumData kopie(*raum);
+        kopie.materialBedarf(bedarf);
+        for (auto it = bedarf.cbegin(); it != bedarf.cend(); ++it)
+            QVERIFY2(std::isfinite(it.value()) && it.value() < 1.0e9f, qPrintable(QString::number(it.key())));
+
+        const QString text = ProjektDatei::text(baum);
+        QVERIFY(!text.contains(QLatin1String("inf")));
+        QVERIFY(!text.contains(QLatin1String("nan")));
     }
 
     void lesefehler()

@@ -88,7 +88,7 @@ private slots:
     void schutzrohr();
     void fittings();
     void verteilerZeilen();
-    void verteilerZeilenUngerundet();
+    void verteilerZeilenWieGedruckt();
     void zubehoerUndSummen();
     void laufendeSummeBeginntMitTeil0();
     void fehlendeArtikel();
@@ -226,15 +226,16 @@ void TestAusschreibung::verteilerZeilen()
              QStringLiteral("[4|3|310.00|930.00]"));
 }
 
-void TestAusschreibung::verteilerZeilenUngerundet()
+void TestAusschreibung::verteilerZeilenWieGedruckt()
 {
-    // Three manifolds at 0.334: the manifold lines are added without rounding, 1.002.
+    // Three manifolds at 0.334: each line adds as it is printed, so the sum is 0.99, the sum
+    // of what the customer reads (not 1.00 from the unrounded 1.002).
     g.summen.hkvKeller[5] = 1;
     g.summen.hkvKeller[6] = 1;
     g.summen.hkvKeller[7] = 1;
     gefuellt(g, QString(), 0);
     QCOMPARE(gefuellt(g, QStringLiteral("[%GesamtpreisHKV%]"), 1), QStringLiteral("[0.33][0.33][0.33]"));
-    QCOMPARE(QString::number(g.summen.laufendeSumme, 'f', 4), QStringLiteral("1.0020"));
+    QCOMPARE(g.summen.laufendeCent, 99);
 }
 
 void TestAusschreibung::zubehoerUndSummen()

@@ -1,4 +1,5 @@
 #include "app/programm.h"
+#include "material/artikelliste.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "model/projektdata.h"
@@ -303,6 +304,74 @@ private slots:
         QCOMPARE(fragen(MessageBox::Kritisch).size(), 1);
         QCOMPARE(w.baum().gebaeude()->anzahlEtagen, 1);
         QCOMPARE(w.currentItem(), w.baum().sonstigItem());
+        // The values are in the project: closing must ask to save them.
+        QVERIFY(w.isChanged());
+    }
+
+    // Walking a loaded project page by page, or by the mouse, changes nothing.
+    void gehenOhneEingabe_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<bool>("weiterKnopf");
+        for (const char* datei :
+             {"einfamilienhaus-ausfuehrung.bwh", "einfamilienhaus-kostenschaetzung.bwh"}) {
+            QTest::addRow("%s Weiter", datei) << QString::fromLatin1(datei) << true;
+            QTest::addRow("%s Maus", datei) << QString::fromLatin1(datei) << false;
+        }
+    }
+    void gehenOhneEingabe()
+    {
+        QFETCH(QString, datei);
+        QFETCH(bool, weiterKnopf);
+        QVERIFY(ArtikelListe::global().load(QStringLiteral(WH_SHARE_DIR "data/artikel0608.txt")));
+        WHMainWidget w;
+        QVERIFY(w.laden(QStringLiteral(WH_SHARE_DIR "projekte/") + datei).erfolgreich());
+        QVERIFY(!w.isChanged());
+        if (weiterKnopf) {
+            for (int i = 0; i < 40; ++i)
+                w.weiter();
+        } else {
+            for (WHListItem* item : w.baum().alle()) {
+                if (!item->isHidden())
+                    w.waehle(item);
+            }
+            w.waehle(w.baum().root());
+        }
+        QVERIFY(MessageBox::gezeigt().isEmpty());
+        QVERIFY(!w.isChanged());
+    }
+
+    // In the estimate the room page holds no surfaces: a system change that would delete the
+    // stored ones is asked about, and "Nein" keeps system and surfaces.
+    void raumSystemFragtVorLoeschen_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<int>("system");
+        QTest::addColumn<int>("flaechen");
+        QTest::newRow("Ja") << 0 << 1 << 0;
+        QTest::newRow("Nein") << 1 << 0 << 2;
+    }
+    void raumSystemFragtVorLoeschen()
+    {
+        QFETCH(int, antwort);
+        QFETCH(int, system);
+        QFETCH(int, flaechen);
+        WHMainWidget w;
+        WHListItem* etage = etageMitRaeumen(w, 1);
+        WHListItem* raumItem = w.baum().raeume(etage).constFirst();
+        auto* raum = static_cast<RaumData*>(raumItem->record());
+        raum->heizflaechen = {Heizflaeche(), Heizflaeche()};
+        w.waehle(raumItem);
+        QComboBox* box = feld<QComboBox>(w, "CBSystemWHR");
+        box->setCurrentIndex(1);
+        emit box->activated(1);
+        MessageBox::leeren();
+        MessageBox::setNextAnswer(antwort);
+        w.waehle(w.baum().sonstigItem());
+        QCOMPARE(fragen(MessageBox::Warnung).size(), 1);
+        QVERIFY(fragen(MessageBox::Warnung).constFirst().contains(QLatin1String("<b>Raum 1</b>")));
+        QCOMPARE(raum->systemIndex, system);
+        QCOMPARE(raum->heizflaechen.size(), flaechen);
     }
 
     void anzahlRaeumeVerringern()
