@@ -19,7 +19,7 @@ namespace {
 
 int benutzungsfehler(CliKontext& k)
 {
-    return k.benutzungsfehler(QStringLiteral("Aufruf: wandheizung-cli ") + BerichtBefehl::benutzung());
+    return k.aufrufFehler(BerichtBefehl::benutzung());
 }
 
 // The report a kind names; the two general kinds depend on the project's stage.

@@ -21,7 +21,7 @@ namespace {
 
 int benutzungsfehler(CliKontext& k)
 {
-    return k.benutzungsfehler(QStringLiteral("Aufruf: wandheizung-cli ") + BestellBefehl::benutzung());
+    return k.aufrufFehler(BestellBefehl::benutzung());
 }
 
 // Writes every file or none: each text goes to a temporary file beside its target first, and
@@ -68,7 +68,7 @@ int BestellBefehl::ausfuehren(CliKontext& k, QStringList args)
         !k.nimmOption(args, QStringLiteral("--lieferart"), angaben.lieferart, mitLieferart) ||
         !k.nimmOption(args, QStringLiteral("--bemerkung"), angaben.bemerkung, mitBemerkung) ||
         !k.nimmOption(args, QStringLiteral("--mwst"), mwstText, mitMwst) || !mitZiel || ziel.isEmpty() ||
-        (mitFax && fax.isEmpty()) || args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
+        (mitFax && fax.isEmpty()) || !CliKontext::nurDatei(args))
         return benutzungsfehler(k);
     if (mitMwst && !CliKontext::setzeMwst(mwstText))
         return benutzungsfehler(k);

@@ -94,3 +94,22 @@ int CliKontext::benutzungsfehler(const QString& text)
     m_err << text << Qt::endl;
     return exitBenutzung;
 }
+
+int CliKontext::aufrufFehler(const QString& benutzung)
+{
+    return benutzungsfehler(QStringLiteral("Aufruf: wandheizung-cli ") + benutzung);
+}
+
+bool CliKontext::nurDatei(const QStringList& args)
+{
+    return args.size() == 1 && !args.first().startsWith(QLatin1Char('-'));
+}
+
+int CliKontext::ladeEinProjekt(const QStringList& args, const QString& benutzung, ProjektBaum& baum)
+{
+    if (!nurDatei(args))
+        return aufrufFehler(benutzung);
+    if (!ladeKatalog())
+        return exitKatalog;
+    return ladeProjekt(args.first(), baum) ? 0 : 1;
+}

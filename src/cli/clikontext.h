@@ -41,6 +41,17 @@ public:
 
     // Prints the usage text on stderr; the caller ends with exit code 2.
     int benutzungsfehler(const QString& text);
+    // The same for a command: "Aufruf: wandheizung-cli " and the command's usage BENUTZUNG.
+    int aufrufFehler(const QString& benutzung);
+
+    // True when the arguments left after the options are one file and no option.
+    static bool nurDatei(const QStringList& args);
+
+    // What a command on one project file does first: ARGS must be that file alone (otherwise
+    // the usage BENUTZUNG, exit 2); the catalogue comes first, as at start-up, since a
+    // project's material list grows to it (exit 20), then the project (exit 1). 0 when both
+    // are loaded.
+    int ladeEinProjekt(const QStringList& args, const QString& benutzung, ProjektBaum& baum);
 
     static int constexpr exitKatalog = 20;
     static int constexpr exitBenutzung = 2;

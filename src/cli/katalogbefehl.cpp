@@ -8,7 +8,7 @@ int KatalogBefehl::ausfuehren(CliKontext& k, QStringList args)
     QString ziel;
     bool mitZiel = false;
     if (!k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) || !mitZiel || !args.isEmpty())
-        return k.benutzungsfehler(QStringLiteral("Aufruf: wandheizung-cli ") + benutzung());
+        return k.aufrufFehler(benutzung());
     if (!k.ladeKatalog())
         return CliKontext::exitKatalog;
     return k.schreibeDatei(ziel, ArtikelListe::global().toText()) ? 0 : 1;

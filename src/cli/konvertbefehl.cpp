@@ -8,17 +8,12 @@ int KonvertBefehl::ausfuehren(CliKontext& k, QStringList args)
 {
     QString ziel;
     bool mitZiel = false;
-    if (!k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) || !mitZiel || ziel.isEmpty() ||
-        args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
-        return k.benutzungsfehler(QStringLiteral("Aufruf: wandheizung-cli ") + benutzung());
-    // The catalogue comes first, as at start-up: the material list grows to it and the notice
-    // about older files names its product range.
-    if (!k.ladeKatalog())
-        return CliKontext::exitKatalog;
-
+    if (!k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) || !mitZiel || ziel.isEmpty())
+        return k.aufrufFehler(benutzung());
+    // The notice about older files names the catalogue's product range.
     ProjektBaum baum;
-    if (!k.ladeProjekt(args.first(), baum))
-        return 1;
+    if (const int code = k.ladeEinProjekt(args, benutzung(), baum))
+        return code;
     QString fehler;
     if (!ProjektDatei::speichern(baum, ziel, fehler)) {
         k.err() << CliKontext::klartext(fehler) << Qt::endl;

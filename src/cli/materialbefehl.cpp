@@ -14,7 +14,7 @@ namespace {
 
 int benutzungsfehler(CliKontext& k)
 {
-    return k.benutzungsfehler(QStringLiteral("Aufruf: wandheizung-cli ") + MaterialBefehl::benutzung());
+    return k.aufrufFehler(MaterialBefehl::benutzung());
 }
 
 // The project's material list, created as the last child of the project when it has none
@@ -62,8 +62,7 @@ int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
     bool mitMwst = false;
     bool mitZiel = false;
     if (!k.nimmOption(args, QStringLiteral("--mwst"), mwstText, mitMwst) ||
-        !k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) || args.size() != 1 ||
-        args.first().startsWith(QLatin1Char('-')))
+        !k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) || !CliKontext::nurDatei(args))
         return benutzungsfehler(k);
     if (mitMwst && !CliKontext::setzeMwst(mwstText))
         return benutzungsfehler(k);

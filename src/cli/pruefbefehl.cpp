@@ -7,15 +7,9 @@
 
 int PruefBefehl::ausfuehren(CliKontext& k, QStringList args)
 {
-    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
-        return k.benutzungsfehler(QStringLiteral("Aufruf: wandheizung-cli ") + benutzung());
-    // The catalogue comes first, as at start-up: a project's material list grows to it.
-    if (!k.ladeKatalog())
-        return CliKontext::exitKatalog;
-
     ProjektBaum baum;
-    if (!k.ladeProjekt(args.first(), baum))
-        return 1;
+    if (const int code = k.ladeEinProjekt(args, benutzung(), baum))
+        return code;
     for (WHListItem* etage : baum.etagen()) {
         for (WHListItem* item : baum.raeume(etage)) {
             const auto& raum = *static_cast<const RaumData*>(item->record());

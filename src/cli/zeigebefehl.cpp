@@ -167,13 +167,9 @@ QString ZeigeBefehl::baumText(const ProjektBaum& baum)
 
 int ZeigeBefehl::ausfuehren(CliKontext& k, QStringList args)
 {
-    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
-        return k.benutzungsfehler(QStringLiteral("Aufruf: wandheizung-cli ") + benutzung());
-    if (!k.ladeKatalog())
-        return CliKontext::exitKatalog;
     ProjektBaum baum;
-    if (!k.ladeProjekt(args.first(), baum))
-        return 1;
+    if (const int code = k.ladeEinProjekt(args, benutzung(), baum))
+        return code;
     k.out() << baumText(baum);
     k.out().flush();
     return 0;

@@ -7,23 +7,7 @@
 
 #include <QSpinBox>
 
-namespace {
-const char* const geschlossenMerker = "whEditorGeschlossen";
-
-bool geschlossen(const QWidget* editor)
-{
-    return editor->property(geschlossenMerker).toBool();
-}
-} // namespace
-
-FlaechenModelItemDelegate::FlaechenModelItemDelegate(QObject* parent) : QItemDelegate(parent)
-{
-    // Connected before any view connects: an editor being closed (Return, Tab, Escape or its
-    // own focus loss) loses the focus while the view closes it and reports once more; that
-    // report must not reach the view again.
-    connect(this, &QAbstractItemDelegate::closeEditor, this,
-            [](QWidget* editor) { editor->setProperty(geschlossenMerker, true); });
-}
+FlaechenModelItemDelegate::FlaechenModelItemDelegate(QObject* parent) : ZahlenDelegate(parent) {}
 
 QWidget* FlaechenModelItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                                  const QModelIndex& index) const
@@ -76,27 +60,6 @@ void FlaechenModelItemDelegate::setModelData(QWidget* editor, QAbstractItemModel
         model->setData(index, e->wert(), Qt::EditRole);
     else if (auto* s = qobject_cast<QSpinBox*>(editor))
         model->setData(index, s->value(), Qt::EditRole);
-}
-
-void FlaechenModelItemDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                                     const QModelIndex&) const
-{
-    // A numeric input needs room for its buttons: it may reach over the neighbouring cell, to
-    // the left where the view ends.
-    QRect rect = option.rect;
-    const int breite = std::max(rect.width(), editor->minimumSizeHint().width());
-    const int rand = editor->parentWidget() ? editor->parentWidget()->width() : rect.left() + breite;
-    if (rect.left() + breite > rand)
-        rect.setLeft(std::max(0, rand - breite));
-    rect.setWidth(breite);
-    editor->setGeometry(rect);
-}
-
-void FlaechenModelItemDelegate::valueChanged()
-{
-    auto* editor = qobject_cast<QWidget*>(sender());
-    if (editor && !geschlossen(editor))
-        emit commitData(editor);
 }
 
 void FlaechenModelItemDelegate::csbLostFocus()

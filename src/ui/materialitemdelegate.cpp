@@ -3,17 +3,7 @@
 #include "app/zahl.h"
 #include "ui/combospinwgt.h"
 
-namespace {
-const char* const geschlossenMerker = "whEditorGeschlossen";
-} // namespace
-
-MaterialItemDelegate::MaterialItemDelegate(QObject* parent) : QItemDelegate(parent)
-{
-    // Connected before the view connects: an editor closed by Return, Tab or Escape loses the
-    // focus while the view closes it, and the value it then reports must not reach the view.
-    connect(this, &QAbstractItemDelegate::closeEditor, this,
-            [](QWidget* editor) { editor->setProperty(geschlossenMerker, true); });
-}
+MaterialItemDelegate::MaterialItemDelegate(QObject* parent) : ZahlenDelegate(parent) {}
 
 QWidget* MaterialItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                             const QModelIndex& index) const
@@ -44,25 +34,4 @@ void MaterialItemDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
 {
     if (auto* e = qobject_cast<combospinWgt*>(editor))
         model->setData(index, e->wert(), Qt::EditRole);
-}
-
-void MaterialItemDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                                const QModelIndex&) const
-{
-    // A numeric input needs room for its buttons: it may reach over the neighbouring cell, to
-    // the left where the view ends.
-    QRect rect = option.rect;
-    const int breite = std::max(rect.width(), editor->minimumSizeHint().width());
-    const int rand = editor->parentWidget() ? editor->parentWidget()->width() : rect.left() + breite;
-    if (rect.left() + breite > rand)
-        rect.setLeft(std::max(0, rand - breite));
-    rect.setWidth(breite);
-    editor->setGeometry(rect);
-}
-
-void MaterialItemDelegate::valueChanged()
-{
-    auto* editor = qobject_cast<QWidget*>(sender());
-    if (editor && !editor->property(geschlossenMerker).toBool())
-        emit commitData(editor);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QItemDelegate>
+#include "ui/zahlendelegate.h"
 
 // The editor of the material list's quantities: a numeric input in the "Menge" column that
 // hands each committed value to the tree at once. The other columns are not edited.
-class MaterialItemDelegate : public QItemDelegate
+class MaterialItemDelegate : public ZahlenDelegate
 {
     Q_OBJECT
 public:
@@ -16,9 +16,4 @@ public:
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const override;
-
-public slots:
-    void valueChanged();
 };

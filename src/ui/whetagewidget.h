@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/whseite.h"
-
-#include <QWidget>
+#include "ui/eingabeseite.h"
 
 class QComboBox;
 class QGroupBox;
@@ -11,7 +9,7 @@ class QLineEdit;
 class QSpinBox;
 
 // The floor page: name, wall heating system and number of rooms.
-class WHEtageWidget : public QWidget, public WHSeite
+class WHEtageWidget : public EingabeSeite
 {
     Q_OBJECT
 public:
@@ -26,8 +24,6 @@ public slots:
     void languageChange();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QGroupBox* m_gruppe;
     QLabel* m_lBezeichnung;

@@ -4,15 +4,14 @@
 #include "app/pfade.h"
 #include "app/zahl.h"
 #include "model/gebaeudedata.h"
+#include "ui/seitenformular.h"
 #include "ui/whdoubleedit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -25,55 +24,23 @@ bool weichtAb(float a, float b)
 }
 } // namespace
 
-WHGebaeudeWidget::WHGebaeudeWidget(QWidget* parent) : QWidget(parent)
+WHGebaeudeWidget::WHGebaeudeWidget(QWidget* parent) : EingabeSeite(parent)
 {
     setObjectName(QStringLiteral("WHGebaeudeWidget"));
 
-    m_gruppe = new QGroupBox(this);
-    m_gruppe->setObjectName(QStringLiteral("GBGebaeudekenndaten"));
-    CBGebaeudealter = new QComboBox(m_gruppe);
-    CBGebaeudealter->setObjectName(QStringLiteral("CBGebaeudealter"));
+    SeitenFormular form(this, "GBGebaeudekenndaten");
+    m_gruppe = form.gruppe();
+    CBGebaeudealter = form.zeile(form.neu<QComboBox>("CBGebaeudealter"), m_lAlter);
     CBGebaeudealter->addItems(Kataloge::gebaeudeStandards());
-    LEVorschlagWB = new WHDoubleEdit(m_gruppe, QStringLiteral("LEVorschlagWB"), 0.0, 1000000.0, 5);
-    CBSystemWHG = new QComboBox(m_gruppe);
-    CBSystemWHG->setObjectName(QStringLiteral("CBSystemWHG"));
+    LEVorschlagWB = form.zeile(new WHDoubleEdit(m_gruppe, QStringLiteral("LEVorschlagWB"), 0.0, 1000000.0, 5),
+                               m_lVorschlag);
+    CBSystemWHG = form.zeile(form.neu<QComboBox>("CBSystemWHG"), m_lSystem);
     CBSystemWHG->addItems(Kataloge::systeme());
-    LEVorlauftemperatur = new WHDoubleEdit(m_gruppe, QStringLiteral("LEVorlauftemperatur"), 0.0, 70.0, 1);
-    SBAnzahlEtagen = new QSpinBox(m_gruppe);
-    SBAnzahlEtagen->setObjectName(QStringLiteral("SBAnzahlEtagen"));
+    LEVorlauftemperatur = form.zeile(
+        new WHDoubleEdit(m_gruppe, QStringLiteral("LEVorlauftemperatur"), 0.0, 70.0, 1), m_lVorlauf);
+    SBAnzahlEtagen = form.zeile(form.neu<QSpinBox>("SBAnzahlEtagen"), m_lEtagen);
     SBAnzahlEtagen->setRange(0, Kataloge::maxEtagen);
-
-    m_lAlter = new QLabel(m_gruppe);
-    m_lVorschlag = new QLabel(m_gruppe);
-    m_lSystem = new QLabel(m_gruppe);
-    m_lVorlauf = new QLabel(m_gruppe);
-    m_lEtagen = new QLabel(m_gruppe);
-    m_lAlter->setBuddy(CBGebaeudealter);
-    m_lVorschlag->setBuddy(LEVorschlagWB);
-    m_lSystem->setBuddy(CBSystemWHG);
-    m_lVorlauf->setBuddy(LEVorlauftemperatur);
-    m_lEtagen->setBuddy(SBAnzahlEtagen);
-
-    auto* grid = new QGridLayout(m_gruppe);
-    const QList<QPair<QLabel*, QWidget*>> zeilen{{m_lAlter, CBGebaeudealter},
-                                                 {m_lVorschlag, LEVorschlagWB},
-                                                 {m_lSystem, CBSystemWHG},
-                                                 {m_lVorlauf, LEVorlauftemperatur},
-                                                 {m_lEtagen, SBAnzahlEtagen}};
-    for (int i = 0; i < zeilen.size(); ++i) {
-        grid->addWidget(zeilen.at(i).first, i, 0);
-        grid->addWidget(zeilen.at(i).second, i, 1);
-    }
-    grid->setColumnStretch(2, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_gruppe);
-    layout->addStretch(1);
-
-    setTabOrder(CBGebaeudealter, LEVorschlagWB);
-    setTabOrder(LEVorschlagWB, CBSystemWHG);
-    setTabOrder(CBSystemWHG, LEVorlauftemperatur);
-    setTabOrder(LEVorlauftemperatur, SBAnzahlEtagen);
+    form.raster()->setColumnStretch(2, 1);
 
     connect(CBGebaeudealter, qOverload<int>(&QComboBox::activated), this,
             &WHGebaeudeWidget::GebaeudeArtChanged);
@@ -148,15 +115,4 @@ bool WHGebaeudeWidget::isChanged(const WHBaseData& record) const
 bool WHGebaeudeWidget::checkData(const WHBaseData& record) const
 {
     return record.checkData(CBSystemWHG->currentIndex(), vorlauf());
-}
-
-void WHGebaeudeWidget::keyPressEvent(QKeyEvent* event)
-{
-    const int richtung = fokusRichtung(event);
-    if (richtung == 0) {
-        event->ignore();
-        return;
-    }
-    focusNextPrevChild(richtung > 0);
-    event->accept();
 }

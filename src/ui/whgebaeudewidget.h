@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/whseite.h"
-
-#include <QWidget>
+#include "ui/eingabeseite.h"
 
 class QComboBox;
 class QGroupBox;
@@ -12,7 +10,7 @@ class WHDoubleEdit;
 
 // The building page: building standard with its proposed specific heat demand, the wall
 // heating system, the mean flow temperature and the number of floors.
-class WHGebaeudeWidget : public QWidget, public WHSeite
+class WHGebaeudeWidget : public EingabeSeite
 {
     Q_OBJECT
 public:
@@ -31,8 +29,6 @@ public slots:
     void GebaeudeArtChanged(int index);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     float vorlauf() const;
 

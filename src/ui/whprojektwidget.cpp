@@ -3,69 +3,32 @@
 #include "app/pfade.h"
 #include "app/programm.h"
 #include "model/projektdata.h"
+#include "ui/seitenformular.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-QLineEdit* neueZeile(QWidget* parent, const char* name)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    return e;
-}
-} // namespace
-
-WHProjektWidget::WHProjektWidget(QWidget* parent) : QWidget(parent)
+WHProjektWidget::WHProjektWidget(QWidget* parent) : EingabeSeite(parent)
 {
     setObjectName(QStringLiteral("WHProjektWidget"));
 
-    m_kenndaten = new QGroupBox(this);
-    m_kenndaten->setObjectName(QStringLiteral("GBProjektkenndaten"));
-    LEProjektName = neueZeile(m_kenndaten, "LEProjektName");
-    LEProjektNR = neueZeile(m_kenndaten, "LEProjektNR");
-    LEStrasse = neueZeile(m_kenndaten, "LEStrasse");
-    LEOrt = neueZeile(m_kenndaten, "LEOrt");
-    LEPLZ = neueZeile(m_kenndaten, "LEPLZ");
-    DEDatum = new QDateEdit(QDate(2002, 1, 1), m_kenndaten);
-    DEDatum->setObjectName(QStringLiteral("DEDatum"));
+    SeitenFormular form(this, "GBProjektkenndaten");
+    m_kenndaten = form.gruppe();
+    LEProjektName = form.zeile(form.neu<QLineEdit>("LEProjektName"), m_lProjekt);
+    LEProjektNR = form.zeile(form.neu<QLineEdit>("LEProjektNR"), m_lNr);
+    LEStrasse = form.zeile(form.neu<QLineEdit>("LEStrasse"), m_lStrasse);
+    LEOrt = form.zeile(form.neu<QLineEdit>("LEOrt"), m_lOrt);
+    LEPLZ = form.zeile(form.neu<QLineEdit>("LEPLZ"), m_lPlz);
+    DEDatum = form.zeile(form.neu<QDateEdit>("DEDatum"), m_lDatum, 1, Qt::AlignLeft);
+    DEDatum->setDate(QDate(2002, 1, 1));
     DEDatum->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DEDatum->setCalendarPopup(true);
-
-    m_lProjekt = new QLabel(m_kenndaten);
-    m_lNr = new QLabel(m_kenndaten);
-    m_lStrasse = new QLabel(m_kenndaten);
-    m_lOrt = new QLabel(m_kenndaten);
-    m_lPlz = new QLabel(m_kenndaten);
-    m_lDatum = new QLabel(m_kenndaten);
-    m_lProjekt->setBuddy(LEProjektName);
-    m_lNr->setBuddy(LEProjektNR);
-    m_lStrasse->setBuddy(LEStrasse);
-    m_lOrt->setBuddy(LEOrt);
-    m_lPlz->setBuddy(LEPLZ);
-    m_lDatum->setBuddy(DEDatum);
-
-    auto* grid = new QGridLayout(m_kenndaten);
-    const QList<QPair<QLabel*, QWidget*>> zeilen{{m_lProjekt, LEProjektName},
-                                                 {m_lNr, LEProjektNR},
-                                                 {m_lStrasse, LEStrasse},
-                                                 {m_lOrt, LEOrt},
-                                                 {m_lPlz, LEPLZ},
-                                                 {m_lDatum, DEDatum}};
-    for (int i = 0; i < zeilen.size(); ++i) {
-        grid->addWidget(zeilen.at(i).first, i, 0);
-        if (zeilen.at(i).second == DEDatum)
-            grid->addWidget(DEDatum, i, 1, Qt::AlignLeft);
-        else
-            grid->addWidget(zeilen.at(i).second, i, 1);
-    }
-    grid->setColumnStretch(1, 1);
+    form.raster()->setColumnStretch(1, 1);
 
     m_standGruppe = new QGroupBox(this);
     m_standGruppe->setObjectName(QStringLiteral("GBProjektstand"));
@@ -78,16 +41,8 @@ WHProjektWidget::WHProjektWidget(QWidget* parent) : QWidget(parent)
     standLayout->addWidget(RBKostenSchaetzung);
     standLayout->addWidget(RBAusfuerungsplannung);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_kenndaten);
-    layout->addWidget(m_standGruppe);
-    layout->addStretch(1);
+    SeitenFormular::stapeln(this, m_standGruppe);
 
-    setTabOrder(LEProjektName, LEProjektNR);
-    setTabOrder(LEProjektNR, LEStrasse);
-    setTabOrder(LEStrasse, LEOrt);
-    setTabOrder(LEOrt, LEPLZ);
-    setTabOrder(LEPLZ, DEDatum);
     setTabOrder(DEDatum, RBKostenSchaetzung);
     setTabOrder(RBKostenSchaetzung, RBAusfuerungsplannung);
 
@@ -155,15 +110,4 @@ bool WHProjektWidget::isChanged(const WHBaseData& record) const
            p.strasse != WHBaseData::bereinigt(LEStrasse->text()) ||
            p.ort != WHBaseData::bereinigt(LEOrt->text()) || p.plz != WHBaseData::bereinigt(LEPLZ->text()) ||
            p.datum != DEDatum->date() || p.stand != stand();
-}
-
-void WHProjektWidget::keyPressEvent(QKeyEvent* event)
-{
-    const int richtung = fokusRichtung(event);
-    if (richtung == 0) {
-        event->ignore();
-        return;
-    }
-    focusNextPrevChild(richtung > 0);
-    event->accept();
 }

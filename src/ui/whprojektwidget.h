@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/whseite.h"
-
-#include <QWidget>
+#include "ui/eingabeseite.h"
 
 class QDateEdit;
 class QGroupBox;
@@ -11,7 +9,7 @@ class QLineEdit;
 class QRadioButton;
 
 // The project page: designation, number, address, date and the project stage.
-class WHProjektWidget : public QWidget, public WHSeite
+class WHProjektWidget : public EingabeSeite
 {
     Q_OBJECT
 public:
@@ -25,8 +23,6 @@ public slots:
     void languageChange();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     int stand() const;
 

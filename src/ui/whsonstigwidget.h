@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/whseite.h"
-
-#include <QWidget>
+#include "ui/eingabeseite.h"
 
 class QGroupBox;
 class QLabel;
@@ -12,7 +10,7 @@ class WHDoubleEdit;
 
 // The other-costs page: hourly rate, installation hours with their proposal, the deduction
 // (shown in the execution planning only) and the program's VAT rate.
-class WHSonstigWidget : public QWidget, public WHSeite
+class WHSonstigWidget : public EingabeSeite
 {
     Q_OBJECT
 public:
@@ -30,7 +28,6 @@ public slots:
     void languageChange();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
