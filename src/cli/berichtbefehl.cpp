@@ -82,11 +82,9 @@ int BerichtBefehl::ausfuehren(CliKontext& k, QStringList args)
     if (mitMwst && !CliKontext::setzeMwst(mwstText))
         return benutzungsfehler(k);
 
-    if (!k.ladeKatalog())
-        return CliKontext::exitKatalog;
     ProjektBaum baum;
-    if (!k.ladeProjekt(args.at(1), baum))
-        return 1;
+    if (const int code = k.ladeMitKatalog(args.at(1), baum))
+        return code;
     art(args.at(0), baum.projekt() ? baum.projekt()->stand : 0, bericht);
 
     const BerichtErgebnis r = Berichte::erstelle(bericht, baum);

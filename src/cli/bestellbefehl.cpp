@@ -73,12 +73,10 @@ int BestellBefehl::ausfuehren(CliKontext& k, QStringList args)
     if (mitMwst && !CliKontext::setzeMwst(mwstText))
         return benutzungsfehler(k);
 
-    if (!k.ladeKatalog())
-        return CliKontext::exitKatalog;
-    ArtikelListe& katalog = ArtikelListe::global();
     ProjektBaum baum;
-    if (!MaterialBefehl::rechne(k, args.first(), baum))
-        return 1;
+    if (const int code = MaterialBefehl::rechne(k, args.first(), baum))
+        return code;
+    ArtikelListe& katalog = ArtikelListe::global();
     katalog.rundeBestellMengen();
 
     QList<QPair<QString, QString>> dateien{{ziel, Bestellung::exportText(katalog)}};

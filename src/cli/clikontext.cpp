@@ -105,11 +105,16 @@ bool CliKontext::nurDatei(const QStringList& args)
     return args.size() == 1 && !args.first().startsWith(QLatin1Char('-'));
 }
 
+int CliKontext::ladeMitKatalog(const QString& datei, ProjektBaum& baum)
+{
+    if (!ladeKatalog())
+        return exitKatalog;
+    return ladeProjekt(datei, baum) ? 0 : 1;
+}
+
 int CliKontext::ladeEinProjekt(const QStringList& args, const QString& benutzung, ProjektBaum& baum)
 {
     if (!nurDatei(args))
         return aufrufFehler(benutzung);
-    if (!ladeKatalog())
-        return exitKatalog;
-    return ladeProjekt(args.first(), baum) ? 0 : 1;
+    return ladeMitKatalog(args.first(), baum);
 }

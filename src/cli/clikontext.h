@@ -47,10 +47,11 @@ public:
     // True when the arguments left after the options are one file and no option.
     static bool nurDatei(const QStringList& args);
 
-    // What a command on one project file does first: ARGS must be that file alone (otherwise
-    // the usage BENUTZUNG, exit 2); the catalogue comes first, as at start-up, since a
-    // project's material list grows to it (exit 20), then the project (exit 1). 0 when both
-    // are loaded.
+    // The catalogue first, as at start-up, since a project's material list grows to it, then
+    // FILE: 0 when both are loaded, else the exit code to end with (exitKatalog, 1).
+    int ladeMitKatalog(const QString& datei, ProjektBaum& baum);
+    // The same for a command on one project file: ARGS must be that file alone (otherwise the
+    // usage BENUTZUNG, exitBenutzung).
     int ladeEinProjekt(const QStringList& args, const QString& benutzung, ProjektBaum& baum);
 
     static int constexpr exitKatalog = 20;

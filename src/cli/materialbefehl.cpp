@@ -31,15 +31,15 @@ MaterialData* materialListe(ProjektBaum& baum)
 
 } // namespace
 
-bool MaterialBefehl::rechne(CliKontext& k, const QString& datei, ProjektBaum& baum, MaterialBedarf* bedarf)
+int MaterialBefehl::rechne(CliKontext& k, const QString& datei, ProjektBaum& baum, MaterialBedarf* bedarf)
 {
+    if (const int code = k.ladeMitKatalog(datei, baum))
+        return code;
     ArtikelListe& katalog = ArtikelListe::global();
-    if (!k.ladeProjekt(datei, baum))
-        return false;
     MaterialData* material = materialListe(baum);
     if (!material) {
         k.err() << "Die Materialliste des Projekts fehlt." << Qt::endl;
-        return false;
+        return 1;
     }
 
     // The page shows the stored list first; the run then replaces the computed articles and
@@ -48,10 +48,10 @@ bool MaterialBefehl::rechne(CliKontext& k, const QString& datei, ProjektBaum& ba
     QString fehler;
     if (!MaterialBerechnung::berechne(baum, katalog, fehler, bedarf)) {
         k.err() << fehler << Qt::endl;
-        return false;
+        return 1;
     }
     material->uebernehmeAusKatalog(katalog);
-    return true;
+    return 0;
 }
 
 int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
@@ -67,14 +67,11 @@ int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
     if (mitMwst && !CliKontext::setzeMwst(mwstText))
         return benutzungsfehler(k);
 
-    if (!k.ladeKatalog())
-        return CliKontext::exitKatalog;
-    ArtikelListe& katalog = ArtikelListe::global();
-
     ProjektBaum baum;
     MaterialBedarf bedarf;
-    if (!rechne(k, args.first(), baum, &bedarf))
-        return 1;
+    if (const int code = rechne(k, args.first(), baum, &bedarf))
+        return code;
+    ArtikelListe& katalog = ArtikelListe::global();
 
     QTextStream& out = k.out();
     if (einheiten) {

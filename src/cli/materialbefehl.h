@@ -15,10 +15,12 @@ class MaterialBefehl
 {
 public:
     static int ausfuehren(CliKontext& k, QStringList args);
-    // Loads the project and runs "Be&rechnen" on it: afterwards the catalogue holds each
-    // article's requirement and the project's material list the same (created when the
-    // project had none). Prints the failure (a file, a room check) on stderr and returns false.
-    static bool rechne(CliKontext& k, const QString& datei, ProjektBaum& baum,
-                       MaterialBedarf* bedarf = nullptr);
+    // Reads the catalogue, loads the project and runs "Be&rechnen" on it: afterwards the
+    // catalogue holds each article's requirement and the project's material list the same
+    // (created when the project had none). Prints the failure (a file, a room check) on stderr
+    // and returns the exit code to end with (CliKontext::exitKatalog without catalogue, 1
+    // otherwise); 0 on success.
+    static int rechne(CliKontext& k, const QString& datei, ProjektBaum& baum,
+                      MaterialBedarf* bedarf = nullptr);
     static QString benutzung() { return QStringLiteral("material FILE [--units] [--mwst PERCENT] [-o OUT]"); }
 };
