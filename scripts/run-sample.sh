@@ -20,14 +20,18 @@ run show "$sample"
 run check "$sample"
 echo "Alle Räume bestehen die Plausibilitätsprüfungen."
 run material "$sample"
-run report kosten "$sample" -o "$out/kostenangebot.html"
-echo "Kostenangebot geschrieben: $out/kostenangebot.html ($(wc -c <"$out/kostenangebot.html") Bytes)"
+run report kosten "$sample" -o "$out/kostenangebot.html" --pdf "$out/kostenangebot.pdf"
+echo "Kostenangebot geschrieben: $out/kostenangebot.html ($(wc -c <"$out/kostenangebot.html") Bytes)" \
+     "und $out/kostenangebot.pdf ($(wc -c <"$out/kostenangebot.pdf") Bytes)"
+run order "$sample" -o "$out/bestellung.txt" --fax "$out/bestellfax.html"
+echo "Bestellung geschrieben: $out/bestellung.txt ($(($(wc -l <"$out/bestellung.txt") - 1)) Positionen)" \
+     "und das Bestellfax $out/bestellfax.html"
 echo
 echo "== Import eines Wärmebedarfsprojekts"
 run convert "$share/projekte/einfamilienhaus.bwb" -o "$out/import.bwh"
 run show "$out/import.bwh"
 echo
-echo "Ergebnisse (Kostenangebot, importiertes Projekt) in $out"
+echo "Ergebnisse (Kostenangebot als HTML und PDF, Bestellung, Bestellfax, importiertes Projekt) in $out"
 
 # With a display, the program itself opens on the sample project; the installation folder is
 # its working folder, so it finds catalogue, templates and help without any settings.
