@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include <cstdio>
+
 #include <memory>
 
 namespace {
@@ -53,6 +55,15 @@ QString benutzungstext()
     return text;
 }
 
+// The tool's own messages go to stderr; Qt's note that a headless machine has no runtime folder
+// for the offscreen platform is not one of them.
+void qtMeldung(QtMsgType typ, const QMessageLogContext& kontext, const QString& text)
+{
+    if (typ == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(typ, kontext, text)));
+}
+
 // Paged output needs a graphical application; without a display it runs on the offscreen
 // platform, so the tool works on a server as well.
 std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv)
@@ -72,6 +83,7 @@ std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    qInstallMessageHandler(qtMeldung);
     const std::unique_ptr<QCoreApplication> app = anwendung(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Belvoro"));
     QCoreApplication::setApplicationName(QStringLiteral("wh"));
