@@ -148,8 +148,8 @@ Seitendrucker::Seitendrucker(std::vector<std::unique_ptr<QTextDocument>> stuecke
         dokument->setDefaultFont(m_schrift);
         dokument->setDocumentMargin(0);
         Stueck stueck;
-        // A piece after the first begins with an empty line as high as the space the pieces
-        // before it left taken on their last page.
+        // A piece after the first begins with an empty line, as high as the pieces before it
+        // fill of the page it starts on.
         stueck.fuellzeile = !m_stuecke.empty();
         if (stueck.fuellzeile) {
             QTextCursor anfang(dokument.get());
