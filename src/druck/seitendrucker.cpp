@@ -12,8 +12,11 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+
+#include <cmath>
 
 namespace {
 
@@ -31,11 +34,91 @@ constexpr double abstand = 5.0;
 // Characters laid out between two progress reports.
 constexpr int umbruchSchritt = 5000;
 
-std::unique_ptr<QTextDocument> ausHtml(const QString& html)
+// Characters of HTML a piece of a long document holds at least.
+constexpr int stueckGroesse = 6000;
+
+// Elements that do not enclose what follows them: empty ones, and those that end where the
+// next of their kind (or their container) begins.
+bool umschliesstNicht(QStringView name)
 {
-    auto dokument = std::make_unique<QTextDocument>();
-    dokument->setHtml(html);
-    return dokument;
+    static const QStringList namen{QStringLiteral("br"),   QStringLiteral("hr"),   QStringLiteral("img"),
+                                   QStringLiteral("meta"), QStringLiteral("link"), QStringLiteral("input"),
+                                   QStringLiteral("col"),  QStringLiteral("area"), QStringLiteral("base"),
+                                   QStringLiteral("wbr"),  QStringLiteral("p"),    QStringLiteral("li"),
+                                   QStringLiteral("dt"),   QStringLiteral("dd"),   QStringLiteral("tr"),
+                                   QStringLiteral("td"),   QStringLiteral("th"),   QStringLiteral("option")};
+    return namen.contains(name, Qt::CaseInsensitive);
+}
+
+bool istAbsatz(QStringView name)
+{
+    return name.compare(QLatin1String("p"), Qt::CaseInsensitive) == 0 ||
+           (name.size() == 2 && name.at(0).toLower() == QLatin1Char('h') && name.at(1) >= QLatin1Char('1') &&
+            name.at(1) <= QLatin1Char('6'));
+}
+
+// The document cut into documents of its own before paragraphs that lie outside every table,
+// list or other enclosing element, each with the head and body attributes of the whole. A
+// document whose elements do not nest properly stays whole from there on.
+QStringList inStuecke(const QString& html)
+{
+    const int body = html.indexOf(QLatin1String("<body"), 0, Qt::CaseInsensitive);
+    const int koerper = body < 0 ? -1 : html.indexOf(QLatin1Char('>'), body) + 1;
+    const int koerperEnde = html.lastIndexOf(QLatin1String("</body"), -1, Qt::CaseInsensitive);
+    if (koerper <= 0 || koerperEnde < koerper || koerperEnde - koerper < 2 * stueckGroesse)
+        return {html};
+    const QStringView text(html);
+    const QString kopf = html.left(koerper);
+    const QString schluss = html.mid(koerperEnde);
+    QStringList stuecke;
+    int anfang = koerper;
+    int tiefe = 0;
+    for (int pos = html.indexOf(QLatin1Char('<'), koerper); pos >= 0 && pos < koerperEnde;
+         pos = html.indexOf(QLatin1Char('<'), pos + 1)) {
+        if (text.mid(pos).startsWith(QLatin1String("<!--"))) {
+            pos = html.indexOf(QLatin1String("-->"), pos);
+            if (pos < 0)
+                break;
+            continue;
+        }
+        const bool schliessend = pos + 1 < koerperEnde && html.at(pos + 1) == QLatin1Char('/');
+        const int name = pos + (schliessend ? 2 : 1);
+        int nameEnde = name;
+        while (nameEnde < koerperEnde && html.at(nameEnde).isLetterOrNumber())
+            ++nameEnde;
+        const int ende = html.indexOf(QLatin1Char('>'), nameEnde);
+        if (ende < 0 || nameEnde == name)
+            break;
+        const QStringView tag = text.mid(name, nameEnde - name);
+        if (!schliessend && tiefe == 0 && istAbsatz(tag) && pos - anfang >= stueckGroesse) {
+            stuecke << kopf + text.mid(anfang, pos - anfang).toString() + schluss;
+            anfang = pos;
+        }
+        if (!umschliesstNicht(tag) && html.at(ende - 1) != QLatin1Char('/'))
+            tiefe += schliessend ? -1 : 1;
+        if (tiefe < 0)
+            break;
+        pos = ende;
+    }
+    stuecke << kopf + text.mid(anfang, koerperEnde - anfang).toString() + schluss;
+    return stuecke;
+}
+
+std::vector<std::unique_ptr<QTextDocument>> ausHtml(const QString& html)
+{
+    std::vector<std::unique_ptr<QTextDocument>> dokumente;
+    for (const QString& stueck : inStuecke(html)) {
+        dokumente.push_back(std::make_unique<QTextDocument>());
+        dokumente.back()->setHtml(stueck);
+    }
+    return dokumente;
+}
+
+std::vector<std::unique_ptr<QTextDocument>> kopie(const QTextDocument& dokument)
+{
+    std::vector<std::unique_ptr<QTextDocument>> dokumente;
+    dokumente.emplace_back(dokument.clone());
+    return dokumente;
 }
 
 } // namespace
@@ -47,22 +130,34 @@ Seitendrucker::Seitendrucker(const QString& html, const QTextDocument& bilder, c
 }
 
 Seitendrucker::Seitendrucker(const QTextDocument& dokument, const QFont& schrift, Kopf kopf)
-    : Seitendrucker(std::unique_ptr<QTextDocument>(dokument.clone()), dokument, schrift, kopf)
+    : Seitendrucker(kopie(dokument), dokument, schrift, kopf)
 {
 }
 
-Seitendrucker::Seitendrucker(std::unique_ptr<QTextDocument> dokument, const QTextDocument& bilder,
+Seitendrucker::Seitendrucker(std::vector<std::unique_ptr<QTextDocument>> stuecke, const QTextDocument& bilder,
                              const QFont& schrift, Kopf kopf)
-    : m_dokument(std::move(dokument)), m_schrift(schrift), m_kopf(kopf), m_aufloesung(layoutAufloesung())
+    : m_schrift(schrift), m_kopf(kopf), m_aufloesung(layoutAufloesung())
 {
     // Images are fetched through the document that is shown, which knows its folders; when
     // that document is gone, they stay empty.
     QPointer<QTextDocument> quelle(const_cast<QTextDocument*>(&bilder));
-    m_dokument->setResourceProvider([quelle](const QUrl& name) {
-        return quelle ? quelle->resource(QTextDocument::ImageResource, name) : QVariant();
-    });
-    m_dokument->setDefaultFont(m_schrift);
-    m_dokument->setDocumentMargin(0);
+    for (std::unique_ptr<QTextDocument>& dokument : stuecke) {
+        dokument->setResourceProvider([quelle](const QUrl& name) {
+            return quelle ? quelle->resource(QTextDocument::ImageResource, name) : QVariant();
+        });
+        dokument->setDefaultFont(m_schrift);
+        dokument->setDocumentMargin(0);
+        Stueck stueck;
+        // A piece after the first begins with an empty line, as high as the pieces before it
+        // fill of the page it starts on.
+        stueck.fuellzeile = !m_stuecke.empty();
+        if (stueck.fuellzeile) {
+            QTextCursor anfang(dokument.get());
+            anfang.insertBlock(anfang.blockFormat(), anfang.charFormat());
+        }
+        stueck.dokument = std::move(dokument);
+        m_stuecke.push_back(std::move(stueck));
+    }
     // The bands are painted in the layout's dots, scaled to the device like the body: their
     // font is sized in those dots, not in the device's points.
     m_bandSchrift = m_schrift;
@@ -91,7 +186,7 @@ QString Seitendrucker::zweiteKopfzeile(const AnwenderDaten& daten)
 
 QString Seitendrucker::titel() const
 {
-    return m_dokument->metaInformation(QTextDocument::DocumentTitle);
+    return m_stuecke.front().dokument->metaInformation(QTextDocument::DocumentTitle);
 }
 
 bool Seitendrucker::umbrechen(const QPageLayout& papier, const Fortschritt& fortschritt)
@@ -113,23 +208,49 @@ bool Seitendrucker::umbrechen(const QPageLayout& papier, const Fortschritt& fort
     const double hoehe = m_papier.height() - m_randOben - kopfBand - fussBand - m_randUnten;
     m_koerper = QRectF(m_rand, m_randOben + kopfBand, qMax(breite, 1.0), qMax(hoehe, 1.0));
 
+    // Each piece begins where the one before it ended, on the same page.
+    double ende = 0.0;
+    int seite = 0;
+    for (Stueck& stueck : m_stuecke) {
+        stueck.ersteSeite = seite;
+        if (!umbrechen(stueck, ende, ende, fortschritt))
+            return false;
+        seite += int(ende / m_koerper.height());
+        ende = std::fmod(ende, m_koerper.height());
+    }
+    m_seiten = qMax(1, m_stuecke.back().ersteSeite + m_stuecke.back().seiten);
+    return true;
+}
+
+bool Seitendrucker::umbrechen(Stueck& stueck, double oben, double& ende, const Fortschritt& fortschritt) const
+{
+    QTextDocument& dokument = *stueck.dokument;
+    if (stueck.fuellzeile) {
+        // The paragraph below keeps the space above it that it has in the whole document,
+        // where it counts from the end of what the piece before holds.
+        QTextBlockFormat fuellung;
+        const double absatzRand = dokument.begin().next().blockFormat().topMargin();
+        fuellung.setLineHeight(qMax(0.0, oben - absatzRand), QTextBlockFormat::FixedHeight);
+        QTextCursor(&dokument).setBlockFormat(fuellung);
+    }
     // With a page height the layout moves lines and table rows that would straddle a page
     // boundary onto the next page, so no line is cut in half between two pages.
-    m_dokument->setPageSize(m_koerper.size());
+    dokument.setPageSize(m_koerper.size());
 
     // The layout runs ahead a piece at a time (it is lazy), so that a document of hundreds of
     // pages can report progress and be cancelled in between.
-    QAbstractTextDocumentLayout* layout = m_dokument->documentLayout();
+    QAbstractTextDocumentLayout* layout = dokument.documentLayout();
     int naechstePosition = 0;
-    for (QTextBlock block = m_dokument->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
         if (block.position() < naechstePosition)
             continue;
         naechstePosition = block.position() + umbruchSchritt;
         const double unten = layout->blockBoundingRect(block).bottom();
-        if (fortschritt && !fortschritt(int(unten / m_koerper.height()) + 1, 0))
+        if (fortschritt && !fortschritt(stueck.ersteSeite + int(unten / m_koerper.height()) + 1, 0))
             return false;
     }
-    m_seiten = qMax(1, m_dokument->pageCount());
+    stueck.seiten = dokument.pageCount();
+    ende = layout->frameBoundingRect(dokument.rootFrame()).bottom();
     return true;
 }
 
@@ -143,16 +264,26 @@ void Seitendrucker::maleSeite(QPainter& painter, const QPagedPaintDevice& geraet
         maleKopf(painter);
     maleFuss(painter, seite);
 
-    const double versatz = (seite - 1) * m_koerper.height();
-    painter.translate(m_koerper.left(), m_koerper.top() - versatz);
-    const QRectF koerper(0, versatz, m_koerper.width(), m_koerper.height());
-    painter.setClipRect(koerper);
+    painter.translate(m_koerper.topLeft());
+    painter.setClipRect(QRectF(QPointF(0, 0), m_koerper.size()));
     QAbstractTextDocumentLayout::PaintContext kontext;
-    // Lines that only touch the page's edges belong to the neighbouring page: painted here they
-    // would be clipped away, but still be in the PDF's text (twice, when copied or searched).
-    kontext.clip = koerper.adjusted(0, 0.5, 0, -0.5);
     kontext.palette.setColor(QPalette::Text, Qt::black);
-    m_dokument->documentLayout()->draw(&painter, kontext);
+    // Only the pieces on this page are painted.
+    for (const Stueck& stueck : m_stuecke) {
+        if (stueck.ersteSeite >= seite)
+            break;
+        if (stueck.ersteSeite + stueck.seiten < seite)
+            continue;
+        const double versatz = (seite - 1 - stueck.ersteSeite) * m_koerper.height();
+        painter.save();
+        painter.translate(0, -versatz);
+        // Lines that only touch the page's edges belong to the neighbouring page: painted here
+        // they would be clipped away, but still be in the PDF's text (twice, when copied or
+        // searched).
+        kontext.clip = QRectF(0, versatz, m_koerper.width(), m_koerper.height()).adjusted(0, 0.5, 0, -0.5);
+        stueck.dokument->documentLayout()->draw(&painter, kontext);
+        painter.restore();
+    }
     painter.restore();
 }
 

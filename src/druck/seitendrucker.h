@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class AnwenderDaten;
 class QPagedPaintDevice;
@@ -35,7 +36,9 @@ public:
     // The document given as HTML text, set in the given font. Images are fetched through the
     // document bilder (the one a window shows, or one with a base address), so they resolve
     // in that window's folders. The address lines are those of the program-wide user data at
-    // this moment.
+    // this moment. A long document is laid out in pieces, one after the other on the same pages,
+    // each cut before a paragraph outside any table: the cost of laying out and painting a table
+    // grows with the size of the document it lies in, so pieces make hundreds of pages fast.
     Seitendrucker(const QString& html, const QTextDocument& bilder, const QFont& schrift, Kopf kopf);
     // The same for a copy of a document; copying is slow for long documents, which are better
     // given as HTML.
@@ -66,12 +69,24 @@ public:
     static QString zweiteKopfzeile(const AnwenderDaten& daten);
 
 private:
-    Seitendrucker(std::unique_ptr<QTextDocument> dokument, const QTextDocument& bilder, const QFont& schrift,
-                  Kopf kopf);
+    // One piece of the document: laid out as if it began where the piece before it ends.
+    struct Stueck
+    {
+        std::unique_ptr<QTextDocument> dokument;
+        bool fuellzeile = false; // begins with an empty line that fills the space above it
+        int ersteSeite = 0;      // the page (from 0) its top lies on
+        int seiten = 0;
+    };
+
+    Seitendrucker(std::vector<std::unique_ptr<QTextDocument>> stuecke, const QTextDocument& bilder,
+                  const QFont& schrift, Kopf kopf);
+    // Lays out one piece starting at this height on its first page; where it ends, measured
+    // from the top of that page, in ende. False when fortschritt stopped it.
+    bool umbrechen(Stueck& stueck, double oben, double& ende, const Fortschritt& fortschritt) const;
     void maleKopf(QPainter& painter) const;
     void maleFuss(QPainter& painter, int seite) const;
 
-    std::unique_ptr<QTextDocument> m_dokument;
+    std::vector<Stueck> m_stuecke;
     QFont m_schrift;
     QFont m_bandSchrift;
     Kopf m_kopf;

@@ -43,6 +43,24 @@ QString absaetze(int anzahl)
     return html + QStringLiteral("</body></html>");
 }
 
+// Rooms as in the project inputs: a heading and a table of surfaces each.
+QString raeume(int anzahl)
+{
+    QString html = QStringLiteral("<html><head><title>Projekteingaben Wandheizung</title></head>"
+                                  "<body style=\"font-family: Arial;\">");
+    for (int r = 1; r <= anzahl; ++r) {
+        html += QStringLiteral("<p style=\"margin-top: 10px;\"><b>Raum %1</b></p>"
+                               "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\" border=\"1\" "
+                               "style=\"border-collapse: collapse;\">")
+                    .arg(r);
+        for (int f = 1; f <= 30; ++f)
+            html +=
+                QStringLiteral("<tr><td>Fläche %1.%2</td><td align=\"right\">1.00</td></tr>").arg(r).arg(f);
+        html += QStringLiteral("</table>");
+    }
+    return html + QStringLiteral("</body></html>");
+}
+
 } // namespace
 
 // The page painter: pages with header and footer bands written into PDF files and read back.
@@ -60,6 +78,8 @@ private slots:
     void keineHalbeDatei_data();
     void keineHalbeDatei();
     void bilderDerVorlagen();
+    void stueckweise_data();
+    void stueckweise();
 
 private:
     QTemporaryDir m_dir;
@@ -242,6 +262,44 @@ void TestSeitendrucker::bilderDerVorlagen()
     const QString bilder = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), ziel});
     QVERIFY2(bilder.contains(QRegularExpression(QStringLiteral("\\n\\s*1\\s+0\\s+image\\s"))),
              qPrintable(bilder));
+}
+
+void TestSeitendrucker::stueckweise_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<int>("anzahl");
+    QTest::newRow("Absätze") << absaetze(800) << QStringLiteral("Absatz %1 Wärme für die Küche\\b") << 800;
+    QTest::newRow("Räume mit Tabellen") << raeume(12) << QStringLiteral("^\\s*Fläche %1\\.30\\b") << 12;
+}
+
+// A long document given as HTML is laid out in pieces: it gets the pages of the whole document,
+// with every line once and no empty page.
+void TestSeitendrucker::stueckweise()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, zeile);
+    QFETCH(int, anzahl);
+    QFont schrift;
+    schrift.setPointSize(10);
+    QTextDocument ganz;
+    ganz.setHtml(html);
+    Seitendrucker ganzDrucker(ganz, schrift, Seitendrucker::MitAnwenderKopf);
+    Seitendrucker drucker(html, ganz, schrift, Seitendrucker::MitAnwenderKopf);
+    const QString ziel = m_dir.filePath(QStringLiteral("stuecke.pdf"));
+    QCOMPARE(PdfAusgabe::schreibe(drucker, ziel, 1), PdfAusgabe::Geschrieben);
+    QCOMPARE(PdfAusgabe::schreibe(ganzDrucker, m_dir.filePath(QStringLiteral("ganz.pdf")), 1),
+             PdfAusgabe::Geschrieben);
+    QVERIFY2(drucker.seiten() >= 5, qPrintable(QString::number(drucker.seiten())));
+    QCOMPARE(drucker.seiten(), ganzDrucker.seiten());
+    QString alles;
+    for (int s = 1; s <= drucker.seiten(); ++s) {
+        const QString text = seitenText(ziel, s);
+        QVERIFY2(text.count(QLatin1Char('\n')) > 10, qPrintable(QStringLiteral("Seite %1").arg(s)));
+        alles += text;
+    }
+    for (int i = 1; i <= anzahl; ++i)
+        QCOMPARE(alles.count(QRegularExpression(zeile.arg(i), QRegularExpression::MultilineOption)), 1);
 }
 
 QTEST_MAIN(TestSeitendrucker)
