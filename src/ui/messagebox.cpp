@@ -32,6 +32,12 @@ bool MessageBox::nimmAntwort(int& antwort)
     return true;
 }
 
+QString MessageBox::klartext(const QString& text)
+{
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
+
 QString MessageBox::anzeigeText(const QString& text)
 {
     if (!Qt::mightBeRichText(text))

@@ -42,6 +42,9 @@ public:
     // The program's about box: its own icon and object name, the one button "Ok".
     static void ueber(QWidget* parent, const QString& titel, const QString& text, const QPixmap& icon,
                       const QString& objektName);
+    // A plain text that names records (a room check, a question about a floor) as rich text in
+    // which every name shows as typed: "<b>Bad" does not turn bold, "&" shows.
+    static QString klartext(const QString& text);
     // A question box with standard buttons (their texts come from Qt's own translation).
     static QMessageBox::StandardButton frage(QWidget* parent, const QString& titel, const QString& text,
                                              QMessageBox::StandardButtons knoepfe,

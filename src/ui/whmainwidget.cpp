@@ -422,8 +422,8 @@ void WHMainWidget::anzahlAnpassen(WHSeite& seite, WHListItem* item, int alt, int
     if (alt == neu)
         return;
     const BaumBearbeitung::Frage frage = [this](const QString& text) {
-        return MessageBox::auswahl(this, MessageBox::Warnung, tr("Abfrage"), text, {tr("Ja"), tr("Nein")}, 0,
-                                   1) == 0;
+        return MessageBox::auswahl(this, MessageBox::Warnung, tr("Abfrage"), MessageBox::klartext(text),
+                                   {tr("Ja"), tr("Nein")}, 0, 1) == 0;
     };
     const int behalten = BaumBearbeitung::anzahlAnpassen(m_baum, item, alt, neu, frage);
     if (behalten > 0) {
@@ -664,7 +664,7 @@ void WHMainWidget::BerechnungMaterialBedarf()
     seiteUebernehmen();
     QString fehlerText;
     if (!MaterialBerechnung::berechne(m_baum, ArtikelListe::global(), fehlerText)) {
-        MessageBox::critical(this, tr("Fehler"), fehlerText);
+        MessageBox::critical(this, tr("Fehler"), MessageBox::klartext(fehlerText));
         return;
     }
     m_materialSeite->updateLVArtikel();

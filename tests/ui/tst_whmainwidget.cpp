@@ -378,16 +378,19 @@ private slots:
     {
         WHMainWidget w;
         WHListItem* etage = etageMitRaeumen(w, 5);
-        static_cast<RaumData*>(w.baum().raeume(etage).at(3)->record())->waermebedarf = 800.0f;
+        auto* raum4 = static_cast<RaumData*>(w.baum().raeume(etage).at(3)->record());
+        raum4->waermebedarf = 800.0f;
+        // The name shows as typed in the question.
+        raum4->name = QStringLiteral("<b>Raum & 4");
         w.waehle(etage);
         MessageBox::leeren();
         MessageBox::setNextAnswer(1); // "Nein": room 4 stays
         feld<QSpinBox>(w, "SBAnzahlRaeume")->setValue(3);
         w.weiter();
-        QCOMPARE(
-            fragen(MessageBox::Warnung),
-            QStringList{QStringLiteral("Sie haben die Daten für das Raum: Raum 4 geändert.\nWollen Sie das "
-                                       "Raum wirklich löschen?")});
+        QCOMPARE(fragen(MessageBox::Warnung),
+                 QStringList{QStringLiteral("<p style=\"white-space:pre-wrap\">Sie haben die Daten für das "
+                                            "Raum: &lt;b&gt;Raum &amp; 4 geändert.\nWollen "
+                                            "Sie das Raum wirklich löschen?</p>")});
         QCOMPARE(w.baum().raeume(etage).size(), 4);
         QCOMPARE(etage->record()->anzahl(), 4);
         QCOMPARE(feld<QSpinBox>(w, "SBAnzahlRaeume")->value(), 4);
