@@ -68,7 +68,10 @@ void RaumData::berechneWaermebilanz()
 int RaumData::flaechenInZeile(const QString& line, const QString& version)
 {
     const bool alt = version == QLatin1String("1.0") || version == QLatin1String("1.1");
-    return std::max(0, static_cast<int>((felder(line).size() - 2) / (alt ? 4 : 5)));
+    // Counting the separators gives the number of fields without splitting a line that may hold
+    // hundreds of them.
+    const qsizetype anzahlFelder = line.count(QChar(0x01)) + 1;
+    return std::max(0, static_cast<int>((anzahlFelder - 2) / (alt ? 4 : 5)));
 }
 
 bool RaumData::hasData() const
