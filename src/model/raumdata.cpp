@@ -10,6 +10,7 @@
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "reports/vorlage.h"
+#include "reports/zeilenvorlage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -506,18 +507,14 @@ QString RaumData::printPE2Flaechen(const QString& kopf, const QString& zeile, co
     }
 
     QString text = kopf;
+    // One row per surface: the row piece is prepared once for all of them.
+    const Zeilenvorlage flaechenZeile(zeile, {QStringLiteral("%NrFlaeche%"), QStringLiteral("%FGroesse%"),
+                                              QStringLiteral("%RegGroesse%"), QStringLiteral("%AnzReg%"),
+                                              QStringLiteral("%Entfernung%"), QStringLiteral("%TKreis%"),
+                                              QStringLiteral("%MS%")});
     bool kreisGezeigt[Kataloge::maxHeizkreise] = {};
     for (int i = 0; i < heizflaechen.size(); ++i) {
         const Heizflaeche& h = heizflaechen.at(i);
-        QString t = zeile;
-        Vorlage::ersetze(t, QStringLiteral("%NrFlaeche%"), QString::number(i + 1));
-        Vorlage::ersetze(t, QStringLiteral("%FGroesse%"), Zahl::fest(h.flaeche, 2));
-        Vorlage::ersetze(t, QStringLiteral("%RegGroesse%"),
-                         Zahl::fest(h.flaeche / std::max(1, h.anzahlRegister), 2));
-        Vorlage::ersetze(t, QStringLiteral("%AnzReg%"), QString::number(h.anzahlRegister));
-        Vorlage::ersetze(t, QStringLiteral("%Entfernung%"), Zahl::kurz(h.entfernung));
-        Vorlage::ersetze(t, QStringLiteral("%TKreis%"),
-                         h.direkt ? QStringLiteral("Dir. HKV") : QString::number(h.heizkreis + 1));
         // The circuit's value stands on its first surface only.
         QString faktor;
         if (h.direkt) {
@@ -528,8 +525,11 @@ QString RaumData::printPE2Flaechen(const QString& kopf, const QString& zeile, co
             faktor =
                 Zahl::fest(Auslegung::KreisFaktor(kreisFlaeche[h.kreisIndex()], systemIndex, vorlauf), 0);
         }
-        Vorlage::ersetze(t, QStringLiteral("%MS%"), faktor);
-        text += t;
+        text += flaechenZeile.fuelle(
+            {QString::number(i + 1), Zahl::fest(h.flaeche, 2),
+             Zahl::fest(h.flaeche / std::max(1, h.anzahlRegister), 2), QString::number(h.anzahlRegister),
+             Zahl::kurz(h.entfernung),
+             h.direkt ? QStringLiteral("Dir. HKV") : QString::number(h.heizkreis + 1), faktor});
     }
     text += QStringLiteral("\n</table>\n");
 
