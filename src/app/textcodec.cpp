@@ -40,7 +40,35 @@ QByteArray TextCodec::encode(const QString& text)
     QStringEncoder encoder("windows-1252", QStringConverter::Flag::Default);
     if (!encoder.isValid())
         return text.toLatin1();
-    return encoder.encode(text);
+    const QChar* zeichen = text.constData();
+    const qsizetype n = text.size();
+    // A surrogate the converter has to judge together with what follows it: the whole text in
+    // one piece, so that a broken pair comes out as it always did.
+    if (std::any_of(zeichen, zeichen + n, [](QChar c) { return c.isSurrogate(); }))
+        return encoder.encode(text);
+    // Documents are mostly ASCII, which Windows-1252 keeps byte for byte: those runs are copied,
+    // only the other characters go through the converter (a large report spends most of its
+    // writing time there otherwise).
+    QByteArray bytes;
+    bytes.reserve(n);
+    qsizetype i = 0;
+    while (i < n) {
+        qsizetype j = i;
+        while (j < n && zeichen[j].unicode() < 0x80)
+            ++j;
+        const qsizetype alt = bytes.size();
+        bytes.resize(alt + (j - i));
+        char* ziel = bytes.data() + alt;
+        for (qsizetype k = i; k < j; ++k)
+            *ziel++ = static_cast<char>(zeichen[k].unicode());
+        i = j;
+        while (j < n && zeichen[j].unicode() >= 0x80)
+            ++j;
+        if (j > i)
+            bytes += encoder.encode(QStringView(zeichen + i, j - i));
+        i = j;
+    }
+    return bytes;
 }
 
 bool TextCodec::readFile(const QString& path, QString& text)

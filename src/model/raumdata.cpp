@@ -10,6 +10,7 @@
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "reports/vorlage.h"
+#include "reports/zeilenvorlage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,7 +69,10 @@ void RaumData::berechneWaermebilanz()
 int RaumData::flaechenInZeile(const QString& line, const QString& version)
 {
     const bool alt = version == QLatin1String("1.0") || version == QLatin1String("1.1");
-    return std::max(0, static_cast<int>((felder(line).size() - 2) / (alt ? 4 : 5)));
+    // Counting the separators gives the number of fields without splitting a line that may hold
+    // hundreds of them.
+    const qsizetype anzahlFelder = line.count(QChar(0x01)) + 1;
+    return std::max(0, static_cast<int>((anzahlFelder - 2) / (alt ? 4 : 5)));
 }
 
 bool RaumData::hasData() const
@@ -503,18 +507,14 @@ QString RaumData::printPE2Flaechen(const QString& kopf, const QString& zeile, co
     }
 
     QString text = kopf;
+    // One row per surface: the row piece is prepared once for all of them.
+    const Zeilenvorlage flaechenZeile(zeile, {QStringLiteral("%NrFlaeche%"), QStringLiteral("%FGroesse%"),
+                                              QStringLiteral("%RegGroesse%"), QStringLiteral("%AnzReg%"),
+                                              QStringLiteral("%Entfernung%"), QStringLiteral("%TKreis%"),
+                                              QStringLiteral("%MS%")});
     bool kreisGezeigt[Kataloge::maxHeizkreise] = {};
     for (int i = 0; i < heizflaechen.size(); ++i) {
         const Heizflaeche& h = heizflaechen.at(i);
-        QString t = zeile;
-        Vorlage::ersetze(t, QStringLiteral("%NrFlaeche%"), QString::number(i + 1));
-        Vorlage::ersetze(t, QStringLiteral("%FGroesse%"), Zahl::fest(h.flaeche, 2));
-        Vorlage::ersetze(t, QStringLiteral("%RegGroesse%"),
-                         Zahl::fest(h.flaeche / std::max(1, h.anzahlRegister), 2));
-        Vorlage::ersetze(t, QStringLiteral("%AnzReg%"), QString::number(h.anzahlRegister));
-        Vorlage::ersetze(t, QStringLiteral("%Entfernung%"), Zahl::kurz(h.entfernung));
-        Vorlage::ersetze(t, QStringLiteral("%TKreis%"),
-                         h.direkt ? QStringLiteral("Dir. HKV") : QString::number(h.heizkreis + 1));
         // The circuit's value stands on its first surface only.
         QString faktor;
         if (h.direkt) {
@@ -525,8 +525,11 @@ QString RaumData::printPE2Flaechen(const QString& kopf, const QString& zeile, co
             faktor =
                 Zahl::fest(Auslegung::KreisFaktor(kreisFlaeche[h.kreisIndex()], systemIndex, vorlauf), 0);
         }
-        Vorlage::ersetze(t, QStringLiteral("%MS%"), faktor);
-        text += t;
+        text += flaechenZeile.fuelle(
+            {QString::number(i + 1), Zahl::fest(h.flaeche, 2),
+             Zahl::fest(h.flaeche / std::max(1, h.anzahlRegister), 2), QString::number(h.anzahlRegister),
+             Zahl::kurz(h.entfernung),
+             h.direkt ? QStringLiteral("Dir. HKV") : QString::number(h.heizkreis + 1), faktor});
     }
     text += QStringLiteral("\n</table>\n");
 

@@ -86,6 +86,10 @@ private slots:
         QTest::newRow("zu groß") << "1e400" << 0.0;
         QTest::newRow("Exponent") << "1.5e3" << 1500.0;
         QTest::newRow("Tausender") << "1,000" << 0.0;
+        QTest::newRow("negativ mit Nullen") << "-007.50" << -7.5;
+        QTest::newRow("Minus in der Mitte") << "1-2" << 0.0;
+        QTest::newRow("zwei Punkte") << "1.2.3" << 0.0;
+        QTest::newRow("mehr Stellen als ein double") << "0.30000000000000000001" << 0.3;
     }
     void lesen()
     {
@@ -112,6 +116,8 @@ private slots:
         QTest::newRow("Dezimal") << "1.0" << 0;
         QTest::newRow("Rest") << "12abc" << 0;
         QTest::newRow("zu groß") << "99999999999" << 0;
+        QTest::newRow("führende Nullen") << "-007" << -7;
+        QTest::newRow("nur Minus") << "-" << 0;
     }
     void ganzzahlen()
     {

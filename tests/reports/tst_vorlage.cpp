@@ -1,5 +1,6 @@
 #include "app/pfade.h"
 #include "reports/vorlage.h"
+#include "reports/zeilenvorlage.h"
 #include "testumgebung.h"
 
 #include <QTemporaryDir>
@@ -15,6 +16,8 @@ private slots:
 
     void ersetzt_data();
     void ersetzt();
+    void zeileWieErsetzt_data();
+    void zeileWieErsetzt();
     void wertKommtWoertlich_data();
     void wertKommtWoertlich();
     void block_data();
@@ -176,6 +179,39 @@ void TestVorlage::ladeAlleStopptBeiDerErstenFehlenden()
     QVERIFY(inhalte.isEmpty());
     QVERIFY(Vorlage::ladeAlle({QStringLiteral("c"), QStringLiteral("a")}, inhalte, fehler));
     QCOMPARE(inhalte, QStringList({QStringLiteral("C"), QStringLiteral("A")}));
+}
+
+void TestVorlage::zeileWieErsetzt_data()
+{
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<QStringList>("werte");
+    const QString tabelle = QStringLiteral("<tr><td>%A%</td><td>%B%</td><td>%C%</td></tr>\n");
+    QTest::newRow("Tabellenzeile") << tabelle << QStringList{"1", "2.50", "Dir. HKV"};
+    QTest::newRow("leere Werte") << tabelle << QStringList{"", "", ""};
+    QTest::newRow("Wert mit Prozent") << tabelle << QStringList{"%B", "%", "C%"};
+    QTest::newRow("Wert ist ein Platzhalter") << tabelle << QStringList{"%B%", "x", "%A%"};
+    QTest::newRow("Platzhalter doppelt") << QStringLiteral("%A%-%B%-%A%") << QStringList{"1", "2", "3"};
+    QTest::newRow("Platzhalter fehlt") << QStringLiteral("<td>%A%</td>") << QStringList{"1", "2", "3"};
+    QTest::newRow("Prozent im Text") << QStringLiteral("<td width=\"50%\">%A%</td>%")
+                                     << QStringList{"1", "2", "3"};
+    QTest::newRow("Platzhalter aneinander") << QStringLiteral("%A%%B%%C%") << QStringList{"", "B", "x"};
+    QTest::newRow("Zwischentext wie ein Name") << QStringLiteral("%A%B%C%") << QStringList{"", "2", "3"};
+    QTest::newRow("unbekannter Platzhalter") << QStringLiteral("%A%<%D%>%B%") << QStringList{"1", "2", "3"};
+}
+
+// A row filled from its cut pieces reads exactly as the same row filled placeholder by
+// placeholder, whatever the template and the values hold.
+void TestVorlage::zeileWieErsetzt()
+{
+    QFETCH(QString, zeile);
+    QFETCH(QStringList, werte);
+    const QStringList platzhalter{"%A%", "%B%", "%C%"};
+    QString erwartet = zeile;
+    for (int i = 0; i < platzhalter.size(); ++i)
+        Vorlage::ersetze(erwartet, platzhalter.at(i), werte.at(i));
+    const Zeilenvorlage vorlage(zeile, platzhalter);
+    QCOMPARE(vorlage.fuelle(werte), erwartet);
+    QCOMPARE(vorlage.fuelle(werte), erwartet);
 }
 
 QTEST_GUILESS_MAIN(TestVorlage)
