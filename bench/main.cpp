@@ -141,8 +141,11 @@ void Bench::stapel(const QVector<Groesse>& groessen)
     for (int i = 0; i < n; ++i) {
         const QString datei = groessen.at(i).datei;
         const double boden = prozess(m_leer, {}, ok);
+        // Batch steps are held to three times the bare process; a PDF, which lays out and paints
+        // every page, to five seconds.
         auto miss = [&](const QString& schritt, const QStringList& argumente) {
-            Zeile& z = zeile(schritt, QStringLiteral("≤ 3×"), n);
+            const bool pdf = argumente.contains(QStringLiteral("--pdf"));
+            Zeile& z = zeile(schritt, pdf ? QStringLiteral("< 5 s") : QStringLiteral("≤ 3×"), n);
             z.ms[i] = cli(argumente, ok);
             z.boden[i] = boden;
         };
