@@ -1,5 +1,6 @@
 #include "app/pfade.h"
 #include "testumgebung.h"
+#include "ui/druckdialog.h"
 #include "ui/hilfeseiten.h"
 #include "ui/whhelpwindow.h"
 
@@ -8,6 +9,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QMenu>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -102,6 +104,23 @@ private slots:
         QVERIFY(neues);
         QCOMPARE(gezeigt(neues), QStringLiteral("etage.html"));
         QCOMPARE(verlauf(neues), QStringList({QStringLiteral("etage.html")}));
+    }
+
+    // "Drucken" puts the shown page on paper with page numbers and without the report header.
+    void drucken()
+    {
+        WHHelpWindow* w = WHHelpWindow::oeffne(QStringLiteral("raum.html"));
+        QTemporaryDir ordner;
+        const QString ziel = ordner.filePath(QStringLiteral("hilfe.pdf"));
+        DruckDialog::setNextAnswer(ziel);
+        w->print();
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), ziel, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(60000));
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(text.contains(QStringLiteral("Wärmebedarf")), qPrintable(text.left(400)));
+        QVERIFY(text.contains(QStringLiteral("Seite 1")));
+        QVERIFY(!text.contains(QStringLiteral("Wandheizung Version")));
     }
 
     void bilderImDruck_data()
