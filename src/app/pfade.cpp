@@ -60,7 +60,8 @@ QString Pfade::legeBenutzerOrdnerAn()
         return QString();
     for (const QString& ordner :
          {g_userDir, projekteDir(), ausgabeDir(), g_userDir + QStringLiteral("data")}) {
-        const QString name = QDir::cleanPath(ordner);
+        // The message is rich text (the folder in bold): the name is shown as it is written.
+        const QString name = QDir::cleanPath(ordner).toHtmlEscaped();
         if (!QFileInfo(ordner).isDir() && !QDir().mkpath(ordner))
             return QStringLiteral("Ordner <b>%1</b> konnte nicht angelegt werden!").arg(name);
         if (!QFileInfo(ordner).isWritable())
