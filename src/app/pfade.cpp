@@ -54,6 +54,14 @@ QString Pfade::hilfeDir()
     return g_applDir + QStringLiteral("hilfe");
 }
 
+QString Pfade::mitEndung(const QString& name, const QString& endung)
+{
+    const int punkt = name.lastIndexOf(QLatin1Char('.'));
+    const int trenner = name.lastIndexOf(QLatin1Char('/'));
+    const bool hatEndung = punkt > trenner && QStringView(name).mid(punkt + 1) == endung;
+    return hatEndung ? name : name + QLatin1Char('.') + endung;
+}
+
 QString Pfade::legeBenutzerOrdnerAn()
 {
     if (g_userDir.isEmpty())

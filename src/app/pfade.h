@@ -29,6 +29,10 @@ public:
     static QString helpPage();
     static void setHelpPage(const QString& page);
 
+    // A file name chosen in a save dialog with its suffix: "." + endung is appended unless the
+    // name's suffix is exactly endung (so "x.TXT" and "x.htm" get one too).
+    static QString mitEndung(const QString& name, const QString& endung);
+
     // "~" at the start becomes the home folder; a non-empty result ends with one "/".
     static QString normalise(const QString& dir, const QString& home);
 

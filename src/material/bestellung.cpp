@@ -46,14 +46,6 @@ QString Bestellung::exportText(const ArtikelListe& katalog)
     return text;
 }
 
-QString Bestellung::exportDateiName(const QString& gewaehlt)
-{
-    const int punkt = gewaehlt.lastIndexOf(QLatin1Char('.'));
-    const int trenner = gewaehlt.lastIndexOf(QLatin1Char('/'));
-    const bool mitTxt = punkt > trenner && gewaehlt.mid(punkt + 1) == QLatin1String("txt");
-    return mitTxt ? gewaehlt : gewaehlt + QStringLiteral(".txt");
-}
-
 bool Bestellung::exportieren(const ArtikelListe& katalog, const QString& pfad, QString& fehlerText)
 {
     if (!TextCodec::writeFileAtomic(pfad, exportText(katalog))) {

@@ -28,8 +28,6 @@ public:
     // The export file's text: the header line, then one line per position with position
     // number, article number, description, price with a decimal comma and quantity.
     static QString exportText(const ArtikelListe& katalog);
-    // The name written for a chosen name: ".txt" appended unless the suffix is exactly "txt".
-    static QString exportDateiName(const QString& gewaehlt);
     // Writes the export file (Windows-1252, atomically); on failure fehlerText holds
     // "Datei <path> konnte nicht geöffnet werden!" and an existing file is left as it was.
     static bool exportieren(const ArtikelListe& katalog, const QString& pfad, QString& fehlerText);

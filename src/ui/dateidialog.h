@@ -15,6 +15,13 @@ public:
     static QString speichern(QWidget* parent, const QString& titel, const QString& ordner,
                              const QString& filter);
 
+    // A save target: the save dialog, then the suffix rule of Pfade::mitEndung, then, for an
+    // existing file, the question "%1 existiert bereits.\nSoll es überschrieben werden?" in an
+    // information box titled frageTitel with "Ok" and "Abbruch". Empty when the dialog was
+    // cancelled or the question declined.
+    static QString speichernUnter(QWidget* parent, const QString& titel, const QString& ordner,
+                                  const QString& filter, const QString& endung, const QString& frageTitel);
+
     static void setNextAnswer(const QString& dateiName);
     static void leeren();
     // The titles, folders and filters of the dialogs asked for, for tests to check.

@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -131,17 +130,8 @@ void HtmlViewer::print()
 
 QString HtmlViewer::zielDatei(const QString& titel, const QString& filter, const QString& endung)
 {
-    QString name = DateiDialog::speichern(this, titel, Pfade::projekteDir(), filter);
-    if (name.isEmpty())
-        return QString();
-    if (QFileInfo(name).suffix() != endung)
-        name += QLatin1Char('.') + endung;
-    if (QFileInfo::exists(name) &&
-        MessageBox::auswahl(this, MessageBox::Information, tr("Speichern unter"),
-                            tr("%1 existiert bereits.\nSoll es überschrieben werden?").arg(name),
-                            {tr("Ok"), tr("Abbruch")}, 0, 1) != 0)
-        return QString();
-    return name;
+    return DateiDialog::speichernUnter(this, titel, Pfade::projekteDir(), filter, endung,
+                                       tr("Speichern unter"));
 }
 
 void HtmlViewer::speichern()

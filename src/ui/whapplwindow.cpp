@@ -414,8 +414,7 @@ WHApplWindow::Speicherung WHApplWindow::speichereUnter()
         statusBar()->showMessage(tr("Speichern abgebrochen"), statusDauer);
         return Abgebrochen;
     }
-    if (QFileInfo(name).suffix() != QLatin1String("bwh"))
-        name += QLatin1String(".bwh");
+    name = Pfade::mitEndung(name, QStringLiteral("bwh"));
     if (QFileInfo::exists(name)) {
         const int antwort =
             MessageBox::auswahl(this, MessageBox::Information, tr("Speichern"),

@@ -15,7 +15,6 @@
 #include "ui/whfaxdlg.h"
 #include "ui/whhelpwindow.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -149,15 +148,10 @@ void WHBestellungDlg::help()
 
 void WHBestellungDlg::exportieren()
 {
-    const QString gewaehlt = DateiDialog::speichern(this, tr("Wandheizung: Bestellung exportieren als..."),
-                                                    Pfade::projekteDir(), tr("Textdatei (*.txt)"));
-    if (gewaehlt.isEmpty())
-        return;
-    const QString datei = Bestellung::exportDateiName(gewaehlt);
-    if (QFileInfo::exists(datei) &&
-        MessageBox::auswahl(this, MessageBox::Information, tr("Exportieren"),
-                            tr("%1 existiert bereits.\nSoll es überschrieben werden?").arg(datei),
-                            {tr("Ok"), tr("Abbruch")}, 0, 1) != 0)
+    const QString datei = DateiDialog::speichernUnter(this, tr("Wandheizung: Bestellung exportieren als..."),
+                                                      Pfade::projekteDir(), tr("Textdatei (*.txt)"),
+                                                      QStringLiteral("txt"), tr("Exportieren"));
+    if (datei.isEmpty())
         return;
     QString fehler;
     if (!Bestellung::exportieren(ArtikelListe::global(), datei, fehler))

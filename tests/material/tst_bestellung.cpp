@@ -1,3 +1,4 @@
+#include "app/pfade.h"
 #include "app/textcodec.h"
 #include "material/artikelliste.h"
 #include "material/bestellung.h"
@@ -103,7 +104,7 @@ private slots:
     {
         QFETCH(QString, gewaehlt);
         QFETCH(QString, datei);
-        QCOMPARE(Bestellung::exportDateiName(gewaehlt), datei);
+        QCOMPARE(Pfade::mitEndung(gewaehlt, QStringLiteral("txt")), datei);
     }
 
     void mengeAusText_data()
