@@ -54,14 +54,72 @@ bool liesSchlicht(const QString& text, int& wert)
     return fehler == std::errc() && ende == zeichen + n;
 }
 
+// The short form is six significant digits, trailing zeros dropped, fixed-point while the value
+// lies between 1e-4 and 1e6. Project files and reports write tens of thousands of such numbers, and
+// the general conversion takes its slow exact path on most values read from single precision. In
+// that range the six digits come from one scaling: the product is within half a unit in the last
+// place of the exact value, so unless its fraction lies next to one half it rounds as the exact
+// value does (half away from zero, as Qt rounds). Everything else is left to Qt.
+bool kurzSchnell(double x, QString& text)
+{
+    const double betrag = std::fabs(x);
+    if (!(betrag >= 1e-4 && betrag < 999999.5))
+        return false;
+    const int exponent = static_cast<int>(std::floor(std::log10(betrag)));
+    static const double zehner[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const int stellen = 5 - exponent; // decimals of the rounded value, 0 to 9
+    if (stellen < 0 || stellen > 9)
+        return false;
+    const double skaliert = betrag * zehner[stellen];
+    const double ganz = std::floor(skaliert);
+    const double rest = skaliert - ganz;
+    if (std::fabs(rest - 0.5) < 1e-6)
+        return false;
+    const qint64 wert = static_cast<qint64>(ganz) + (rest > 0.5 ? 1 : 0);
+    if (wert < 100000 || wert > 999999)
+        return false;
+    char ziffern[6];
+    qint64 n = wert;
+    for (int i = 5; i >= 0; --i) {
+        ziffern[i] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    int letzte = 5; // the last digit that is kept: trailing zeros after the point go
+    while (letzte >= 6 - stellen && ziffern[letzte] == '0')
+        --letzte;
+    char puffer[24];
+    int laenge = 0;
+    if (x < 0)
+        puffer[laenge++] = '-';
+    const int vorPunkt = 6 - stellen; // digits before the point; zero or less below one
+    if (vorPunkt <= 0) {
+        puffer[laenge++] = '0';
+        puffer[laenge++] = '.';
+        for (int i = vorPunkt; i < 0; ++i)
+            puffer[laenge++] = '0';
+        for (int i = 0; i <= letzte; ++i)
+            puffer[laenge++] = ziffern[i];
+    } else {
+        for (int i = 0; i <= letzte; ++i) {
+            if (i == vorPunkt)
+                puffer[laenge++] = '.';
+            puffer[laenge++] = ziffern[i];
+        }
+    }
+    text = QString::fromLatin1(puffer, laenge);
+    return true;
+}
+
 } // namespace
 
 QString Zahl::kurz(double x)
 {
     if (x == 0.0)
-        x = 0.0; // no "-0"
-    // QString::number writes exactly what "%1".arg() would, without parsing a pattern each time:
-    // project files and reports format many thousands of numbers.
+        return QStringLiteral("0"); // no "-0"
+    QString text;
+    if (kurzSchnell(x, text))
+        return text;
+    // QString::number writes exactly what "%1".arg() would, without parsing a pattern each time.
     return QString::number(x, 'g', -1);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 // The program's two number forms and the locale-free reading of numbers.
 class TestZahl : public QObject
@@ -30,6 +31,33 @@ private slots:
         QFETCH(double, x);
         QFETCH(QString, text);
         QCOMPARE(Zahl::kurz(x), text);
+    }
+
+    // The short form is taken on a fast path for most values; it must write what Qt writes,
+    // including ties that Qt rounds away from zero, values read from single precision, and the
+    // edges of the fixed-point range.
+    void kurzWieQt_data()
+    {
+        QTest::addColumn<double>("von");
+        QTest::addColumn<double>("bis");
+        QTest::addColumn<bool>("einfach");
+        QTest::newRow("Flächen") << 0.0 << 1000.0 << true;
+        QTest::newRow("klein") << -0.002 << 0.002 << false;
+        QTest::newRow("groß") << 9e5 << 1.1e6 << false;
+        QTest::newRow("Sechzehntel") << -1000.0 << 1000.0 << false;
+    }
+    void kurzWieQt()
+    {
+        QFETCH(double, von);
+        QFETCH(double, bis);
+        QFETCH(bool, einfach);
+        std::mt19937_64 zufall(7);
+        std::uniform_real_distribution<double> verteilung(von, bis);
+        for (int i = 0; i < 200000; ++i) {
+            double x = verteilung(zufall);
+            x = einfach ? double(float(x)) : (i % 2 ? std::round(x * 16) / 16 : x);
+            QCOMPARE(Zahl::kurz(x), QString::number(x, 'g', -1));
+        }
     }
 
     // What a field shows: no float noise, no exponent, at most the field's decimals.
