@@ -53,6 +53,9 @@ sample="$prefix/share/wandheizung/projekte/einfamilienhaus-ausfuehrung.bwh"
 "$cli" check "$sample" >/dev/null
 "$cli" material "$sample" >"$tmp/material.txt"
 "$cli" report kosten "$sample" -o "$HOME/Wandheizung/ausdrucke/kostenangebot.html"
+# PDF output comes from the module in the installed library folder.
+"$cli" report kosten "$sample" --pdf "$tmp/kostenangebot.pdf"
+[ -s "$tmp/kostenangebot.pdf" ] || { echo "PDF nicht geschrieben"; exit 1; }
 for d in projekte ausdrucke data; do
     [ -d "$HOME/Wandheizung/$d" ] || { echo "Benutzerordner ohne $d/"; exit 1; }
 done

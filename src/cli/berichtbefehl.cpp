@@ -3,17 +3,12 @@
 #include "app/einstellungen.h"
 #include "app/pfade.h"
 #include "cli/clikontext.h"
-#include "druck/pdfausgabe.h"
-#include "druck/seitendrucker.h"
+#include "cli/pdf/pdfauftrag.h"
+#include "cli/pdfmodul.h"
 #include "material/anwenderdaten.h"
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "reports/berichte.h"
-
-#include <QFont>
-#include <QGuiApplication>
-#include <QTextDocument>
-#include <QUrl>
 
 namespace {
 
@@ -49,15 +44,18 @@ bool schreibePdf(CliKontext& k, const BerichtErgebnis& r, const QString& ziel)
     AnwenderDaten::global().load(Pfade::anwenderPath());
     Einstellungen::uebernehmeAnwenderIni();
 
+    PdfAuftrag auftrag;
+    auftrag.html = r.html;
     // The spacing image and any other picture of the templates lies beside them.
-    QTextDocument bilder;
-    bilder.setBaseUrl(QUrl::fromLocalFile(Pfade::vorlagenDir()));
-    QFont schrift = QGuiApplication::font();
-    schrift.setPointSize(r.schriftGroesse > 0 ? r.schriftGroesse : 10);
-    Seitendrucker drucker(r.html, bilder, schrift, Seitendrucker::MitAnwenderKopf);
-    if (PdfAusgabe::schreibe(drucker, ziel, r.orientierung) == PdfAusgabe::Geschrieben)
+    auftrag.vorlagenDir = Pfade::vorlagenDir();
+    auftrag.schriftGroesse = r.schriftGroesse;
+    auftrag.orientierung = r.orientierung;
+    auftrag.ziel = ziel;
+    auftrag.anwender = AnwenderDaten::global();
+    QString fehler;
+    if (PdfModul::schreibe(auftrag, fehler))
         return true;
-    k.err() << PdfAusgabe::fehlerText(ziel) << Qt::endl;
+    k.err() << fehler << Qt::endl;
     return false;
 }
 

@@ -6,12 +6,12 @@
 #include "cli/katalogbefehl.h"
 #include "cli/konvertbefehl.h"
 #include "cli/materialbefehl.h"
+#include "cli/pdfmodul.h"
 #include "cli/pruefbefehl.h"
 #include "cli/zeigebefehl.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -64,19 +64,16 @@ void qtMeldung(QtMsgType typ, const QMessageLogContext& kontext, const QString& 
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(typ, kontext, text)));
 }
 
-// Paged output needs a graphical application; without a display it runs on the offscreen
-// platform, so the tool works on a server as well.
-std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv)
+// A command that writes PDF runs in the graphical application of the PDF module; every other
+// command needs Qt Core alone, and starts without loading the graphics libraries.
+std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv, QString& fehler)
 {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     if (!BerichtBefehl::brauchtGui(args))
         return std::make_unique<QCoreApplication>(argc, argv);
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return PdfModul::anwendung(argc, argv, fehler);
 }
 
 } // namespace
@@ -84,7 +81,12 @@ std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv)
 int main(int argc, char** argv)
 {
     qInstallMessageHandler(qtMeldung);
-    const std::unique_ptr<QCoreApplication> app = anwendung(argc, argv);
+    QString modulFehler;
+    const std::unique_ptr<QCoreApplication> app = anwendung(argc, argv, modulFehler);
+    if (!app) {
+        std::fprintf(stderr, "%s\n", qPrintable(modulFehler));
+        return 1;
+    }
     QCoreApplication::setOrganizationName(QStringLiteral("Belvoro"));
     QCoreApplication::setApplicationName(QStringLiteral("wh"));
     CliKontext k;
