@@ -46,15 +46,19 @@ QByteArray TextCodec::encode(const QString& text)
     // one piece, so that a broken pair comes out as it always did.
     if (std::any_of(zeichen, zeichen + n, [](QChar c) { return c.isSurrogate(); }))
         return encoder.encode(text);
-    // Documents are mostly ASCII, which Windows-1252 keeps byte for byte: those runs are copied,
-    // only the other characters go through the converter (a large report spends most of its
-    // writing time there otherwise).
+    // Windows-1252 keeps ASCII and the Latin-1 letters from U+00A0 (umlauts, "ß", "°", "²")
+    // byte for byte: those runs are copied, only the other characters go through the converter
+    // (a large report spends most of its writing time there otherwise).
+    const auto gleich = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x80 || (u >= 0xA0 && u <= 0xFF);
+    };
     QByteArray bytes;
     bytes.reserve(n);
     qsizetype i = 0;
     while (i < n) {
         qsizetype j = i;
-        while (j < n && zeichen[j].unicode() < 0x80)
+        while (j < n && gleich(zeichen[j]))
             ++j;
         const qsizetype alt = bytes.size();
         bytes.resize(alt + (j - i));
@@ -62,7 +66,7 @@ QByteArray TextCodec::encode(const QString& text)
         for (qsizetype k = i; k < j; ++k)
             *ziel++ = static_cast<char>(zeichen[k].unicode());
         i = j;
-        while (j < n && zeichen[j].unicode() >= 0x80)
+        while (j < n && !gleich(zeichen[j]))
             ++j;
         if (j > i)
             bytes += encoder.encode(QStringView(zeichen + i, j - i));

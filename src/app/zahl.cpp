@@ -110,6 +110,41 @@ bool kurzSchnell(double x, QString& text)
     return true;
 }
 
+// A fixed number of decimals, taken the same way as the short form: one scaling is exact
+// enough below 1e9 units of the last decimal unless the value lies next to a tie. The sign is
+// written as Qt writes it (also on a value that rounds to zero, which the caller then drops).
+bool festSchnell(double x, int decimals, QString& text)
+{
+    static const double zehner[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    if (decimals < 0 || decimals > 9 || !std::isfinite(x))
+        return false;
+    const double skaliert = std::fabs(x) * zehner[decimals];
+    if (!(skaliert < 1e9))
+        return false;
+    const double ganz = std::floor(skaliert);
+    const double rest = skaliert - ganz;
+    if (std::fabs(rest - 0.5) < 1e-6)
+        return false;
+    qint64 wert = static_cast<qint64>(ganz) + (rest > 0.5 ? 1 : 0);
+    char ziffern[24];
+    int n = 0;
+    do {
+        ziffern[n++] = static_cast<char>('0' + wert % 10);
+        wert /= 10;
+    } while (wert > 0 || n <= decimals);
+    char puffer[32];
+    int laenge = 0;
+    if (std::signbit(x))
+        puffer[laenge++] = '-';
+    for (int i = n - 1; i >= 0; --i) {
+        if (i == decimals - 1)
+            puffer[laenge++] = '.';
+        puffer[laenge++] = ziffern[i];
+    }
+    text = QString::fromLatin1(puffer, laenge);
+    return true;
+}
+
 } // namespace
 
 QString Zahl::kurz(double x)
@@ -147,7 +182,9 @@ QString Zahl::anzeige(double x, int decimals)
 
 QString Zahl::fest(double x, int decimals)
 {
-    QString text = QString::number(x, 'f', decimals);
+    QString text;
+    if (!festSchnell(x, decimals, text))
+        text = QString::number(x, 'f', decimals);
     // A value that rounds to zero is zero: "-0.00" would read as a shortfall that is not there.
     if (text.startsWith(QLatin1Char('-')) && std::none_of(text.cbegin(), text.cend(), [](QChar c) {
             return c >= QLatin1Char('1') && c <= QLatin1Char('9');

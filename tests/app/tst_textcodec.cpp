@@ -2,6 +2,7 @@
 #include "faildevice.h"
 
 #include <QBuffer>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +37,17 @@ private slots:
         const QString text = TextCodec::decode(bytes);
         QCOMPARE(text.size(), 256);
         QCOMPARE(text.at(0x80), QChar(0x20AC));
+    }
+
+    // Runs the code page keeps byte for byte are copied, not converted: every character of the
+    // basic plane must still come out as the converter writes it.
+    void wieDerKonverter()
+    {
+        QString text;
+        for (char16_t u = 1; u < 0xD800; ++u)
+            text.append(QChar(u)).append(QLatin1Char('a'));
+        QStringEncoder encoder("windows-1252");
+        QCOMPARE(TextCodec::encode(text), QByteArray(encoder.encode(text)));
     }
 
     void nichtDarstellbareZeichen()
