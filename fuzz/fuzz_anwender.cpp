@@ -4,7 +4,7 @@
 
 #include "app/einstellungen.h"
 #include "app/textcodec.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* daten, size_t groesse)
 {

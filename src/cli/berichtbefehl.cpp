@@ -5,7 +5,7 @@
 #include "cli/clikontext.h"
 #include "druck/pdfausgabe.h"
 #include "druck/seitendrucker.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "reports/berichte.h"
@@ -47,7 +47,7 @@ bool art(const QString& name, int stand, Berichte::Art& ergebnis)
 bool schreibePdf(CliKontext& k, const BerichtErgebnis& r, const QString& ziel)
 {
     AnwenderDaten::global().load(Pfade::anwenderPath());
-    Einstellungen::uebernehmeAnwenderIni();
+    AnwenderDaten::uebernehmeAnwenderIni();
 
     // The spacing image and any other picture of the templates lies beside them.
     QTextDocument bilder;
