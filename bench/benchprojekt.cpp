@@ -1,7 +1,7 @@
 #include "benchprojekt.h"
 
-#include "material/artikelliste.h"
 #include "material/materialberechnung.h"
+#include "model/artikelliste.h"
 #include "model/baumbearbeitung.h"
 #include "model/gebaeudedata.h"
 #include "model/materialdata.h"

@@ -5,9 +5,9 @@
 
 #include "design/raumpruefung.h"
 #include "design/schaetzung.h"
-#include "material/artikelliste.h"
 #include "material/kosten.h"
 #include "material/materialberechnung.h"
+#include "model/artikelliste.h"
 #include "model/materialdata.h"
 #include "model/projektbaum.h"
 #include "model/projektdatei.h"

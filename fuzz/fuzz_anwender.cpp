@@ -2,16 +2,15 @@
 // readers. The user data written back reads to the same values.
 #include "fuzzpruefung.h"
 
-#include "app/einstellungen.h"
 #include "app/textcodec.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* daten, size_t groesse)
 {
     const QString text = TextCodec::decode(FuzzPruefung::bytes(daten, groesse));
     AnwenderDaten a;
     a.readAnwender(text);
-    Einstellungen::uebernehmeAnwenderText(text, a);
+    AnwenderDaten::uebernehmeAnwenderText(text, a);
     const QString geschrieben = a.writeAnwender();
     AnwenderDaten b;
     b.readAnwender(geschrieben);

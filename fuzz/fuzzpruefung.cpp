@@ -1,7 +1,7 @@
 #include "fuzzpruefung.h"
 
 #include "app/pfade.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "model/materialdata.h"

@@ -2,7 +2,6 @@
 
 #include "app/pfade.h"
 #include "app/textcodec.h"
-#include "material/anwenderdaten.h"
 
 #include <QDir>
 #include <QHash>
@@ -66,43 +65,4 @@ QString Einstellungen::anwenderIniPfad()
     if (QDir::isRelativePath(iniOrdner))
         iniOrdner = hostOrdner + iniOrdner;
     return iniOrdner + QStringLiteral("/anwender.ini");
-}
-
-void Einstellungen::uebernehmeAnwenderIni()
-{
-    uebernehmeAnwenderIni(AnwenderDaten::global());
-}
-
-void Einstellungen::uebernehmeAnwenderIni(AnwenderDaten& daten)
-{
-    // A few address lines: the start of the file is all that can matter.
-    QString text;
-    if (!TextCodec::readFile(anwenderIniPfad(), text, 1024 * 1024))
-        return;
-    uebernehmeAnwenderText(text, daten);
-}
-
-void Einstellungen::uebernehmeAnwenderText(const QString& text, AnwenderDaten& daten)
-{
-    QHash<QString, QString> werte;
-    for (const QString& zeile : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        // A line without "=" assigns nothing. The key keeps its blanks ("Tel =" is not "Tel");
-        // the value keeps every further "=".
-        const int gleich = zeile.indexOf(QLatin1Char('='));
-        if (gleich <= 0)
-            continue;
-        werte.insert(zeile.left(gleich), zeile.mid(gleich + 1).trimmed());
-    }
-
-    // The company name always comes from the host; the other lines only fill gaps.
-    daten.anwender1 = werte.value(QStringLiteral("Anwender1"));
-    const auto fuelle = [&werte](QString& feld, const char* schluessel) {
-        if (feld.isEmpty())
-            feld = werte.value(QLatin1String(schluessel));
-    };
-    fuelle(daten.anwender2, "Anwender2");
-    fuelle(daten.strasse, "Strasse");
-    fuelle(daten.plzOrt, "PLZOrt");
-    fuelle(daten.telefon, "Tel");
-    fuelle(daten.fax, "Fax");
 }

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class AnwenderDaten;
-
 // The settings the program reads at start-up (it never writes them): its own installation
 // and user folders, and the host application's folder with the "anwender.ini" from which
 // the installer's address lines are taken over.
@@ -23,12 +21,4 @@ public:
     // The host's "anwender.ini": its ini folder ("Einstellungen/WIniDir", default "ini",
     // relative to the host folder "Pfad") + "/anwender.ini".
     static QString anwenderIniPfad();
-
-    // Takes the address lines over from the host's "anwender.ini" into the user data: the
-    // first name line always, the second name line, street, postcode and town, telephone and
-    // fax only into lines that are still empty. A file that cannot be opened changes nothing.
-    static void uebernehmeAnwenderIni();
-    static void uebernehmeAnwenderIni(AnwenderDaten& daten);
-    // The same rules on the text of such a file.
-    static void uebernehmeAnwenderText(const QString& text, AnwenderDaten& daten);
 };

@@ -1,11 +1,10 @@
 #include "cli/berichtbefehl.h"
 
-#include "app/einstellungen.h"
 #include "app/pfade.h"
 #include "cli/clikontext.h"
 #include "cli/pdf/pdfauftrag.h"
 #include "cli/pdfmodul.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "reports/berichte.h"
@@ -42,7 +41,7 @@ bool art(const QString& name, int stand, Berichte::Art& ergebnis)
 bool schreibePdf(CliKontext& k, const BerichtErgebnis& r, const QString& ziel)
 {
     AnwenderDaten::global().load(Pfade::anwenderPath());
-    Einstellungen::uebernehmeAnwenderIni();
+    AnwenderDaten::uebernehmeAnwenderIni();
 
     PdfAuftrag auftrag;
     auftrag.html = r.html;

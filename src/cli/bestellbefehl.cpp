@@ -6,10 +6,10 @@
 #include "app/zahl.h"
 #include "cli/clikontext.h"
 #include "cli/materialbefehl.h"
-#include "material/anwenderdaten.h"
-#include "material/artikelliste.h"
 #include "material/bestellung.h"
 #include "material/kosten.h"
+#include "model/anwenderdaten.h"
+#include "model/artikelliste.h"
 #include "model/projektbaum.h"
 #include "reports/bestellfax.h"
 

@@ -3,7 +3,7 @@
 #include "app/pfade.h"
 #include "app/programm.h"
 #include "app/textcodec.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/projektdatei.h"
 
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "cli/katalogbefehl.h"
 
 #include "cli/clikontext.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 
 int KatalogBefehl::ausfuehren(CliKontext& k, QStringList args)
 {

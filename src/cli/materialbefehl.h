@@ -1,6 +1,6 @@
 #pragma once
 
-#include "material/materialbedarf.h"
+#include "model/materialbedarf.h"
 
 #include <QStringList>
 

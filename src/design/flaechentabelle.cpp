@@ -3,7 +3,7 @@
 #include "app/auslegung.h"
 #include "app/kataloge.h"
 #include "app/zahl.h"
-#include "design/heizkreise.h"
+#include "model/heizkreise.h"
 #include "model/raumdata.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "druck/seitendrucker.h"
 
 #include "app/programm.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>

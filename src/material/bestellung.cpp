@@ -2,7 +2,7 @@
 
 #include "app/textcodec.h"
 #include "app/zahl.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "material/kosten.h"
 
-#include "material/artikelliste.h"
-#include "reports/geld.h"
+#include "material/geld.h"
+#include "model/artikelliste.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,10 +38,46 @@ Kosten Kosten::mitMwst(double netto, float mwstSatz)
 
 Kosten Kosten::materialListe(const ArtikelListe& katalog, float mwstSatz)
 {
-    return mitMwst(katalog.summeBedarfGesamt(), mwstSatz);
+    return mitMwst(summeBedarfGesamt(katalog), mwstSatz);
 }
 
 Kosten Kosten::bestellung(const ArtikelListe& katalog, float mwstSatz)
 {
-    return mitMwst(katalog.summeBestellungGesamt(), mwstSatz);
+    return mitMwst(summeBestellungGesamt(katalog), mwstSatz);
+}
+
+double Kosten::summeBedarf(const ArtikelListe& katalog, int gruppe)
+{
+    qint64 cent = 0;
+    for (const Artikel& a : katalog.artikel()) {
+        if (a.gruppe == gruppe)
+            cent += zeilenCent(a.bedarf, a.preis);
+    }
+    return euro(cent);
+}
+
+double Kosten::summeBedarfGesamt(const ArtikelListe& katalog)
+{
+    qint64 cent = 0;
+    for (const Artikel& a : katalog.artikel())
+        cent += zeilenCent(a.bedarf, a.preis);
+    return euro(cent);
+}
+
+double Kosten::summeBestellung(const ArtikelListe& katalog, int gruppe)
+{
+    qint64 cent = 0;
+    for (const Artikel& a : katalog.artikel()) {
+        if (a.gruppe == gruppe)
+            cent += zeilenCent(a.bestellMenge, a.preis);
+    }
+    return euro(cent);
+}
+
+double Kosten::summeBestellungGesamt(const ArtikelListe& katalog)
+{
+    qint64 cent = 0;
+    for (const Artikel& a : katalog.artikel())
+        cent += zeilenCent(a.bestellMenge, a.preis);
+    return euro(cent);
 }

@@ -31,6 +31,12 @@ public:
     static qint64 zeilenCent(double menge, double preis) { return cent(menge * preis); }
     static double euro(qint64 cent) { return static_cast<double>(cent) / 100.0; }
 
+    // Money of the requirement and of the order in the catalogue, whole cents: each line
+    // rounded to the cent, the sums made of the rounded lines.
+    static double summeBedarf(const ArtikelListe& katalog, int gruppe);
+    static double summeBedarfGesamt(const ArtikelListe& katalog);
+    static double summeBestellung(const ArtikelListe& katalog, int gruppe);
+    static double summeBestellungGesamt(const ArtikelListe& katalog);
     // A product of two single-precision figures, kept at full width.
     static double produkt(float a, float b) { return static_cast<double>(a) * static_cast<double>(b); }
 };

@@ -1,7 +1,8 @@
 #include "material/materialberechnung.h"
+#include "material/materialregeln.h"
 
 #include "design/raumpruefung.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "model/projektbaum.h"
@@ -35,11 +36,11 @@ bool MaterialBerechnung::berechne(ProjektBaum& baum, ArtikelListe& katalog, QStr
                 fehlerText = RaumPruefung::meldung(*raum, ergebnis);
                 return false;
             }
-            raum->materialBedarf(bedarf);
+            materialBedarf(*raum, bedarf);
         }
-        etage->materialBedarf(bedarf);
+        materialBedarf(*etage, bedarf);
     }
-    gebaeude->materialBedarf(bedarf);
+    materialBedarf(*gebaeude, bedarf);
 
     if (einheiten)
         *einheiten = bedarf;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/etagensummen.h"
+#include "model/etagensummen.h"
 #include "model/whbasedata.h"
 
 class GebaeudeData;
@@ -26,13 +26,9 @@ public:
     // A floor counts as a basement when its name contains "keller" or "kg" in any case.
     bool istKeller() const;
 
-    void printPE1(QString& vorlage) override;
-    void printPE2(QString& vorlage) override;
-
     QString toString() const override;
     bool fromString(const QString& line, const QString& version) override;
     bool fromStringWB(const QString& line) override;
     bool hasData() const override { return anzahlRaeume > 0; }
-    void materialBedarf(MaterialBedarf& bedarf) override;
     bool checkData(int seitenSystem, float vorlauf) const override;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/gebaeudesummen.h"
+#include "model/gebaeudesummen.h"
 #include "model/whbasedata.h"
 
 // The building: mean flow temperature, system, building standard and the rough specific
@@ -22,13 +22,7 @@ public:
     int system() const override { return systemIndex; }
     void setSystem(int s) override { systemIndex = s; }
 
-    void printPE1(QString& vorlage) override;
-    void printPE2(QString& vorlage) override;
-    void printAusschreibung(QString& vorlage, int teil) override;
-    void printKA(QString& vorlage) override;
-
     QString toString() const override;
     bool fromString(const QString& line, const QString& version) override;
-    void materialBedarf(MaterialBedarf& bedarf) override;
     bool checkData(int seitenSystem, float vorlauf) const override;
 };

@@ -2,7 +2,6 @@
 
 #include "app/grenzen.h"
 #include "app/zahl.h"
-#include "material/kosten.h"
 
 #include <QHash>
 
@@ -46,55 +45,6 @@ bool MaterialData::isChanged(const ArtikelListe& katalog) const
             return true;
     }
     return false;
-}
-
-namespace {
-// Fills the placeholders in one pass: a value is inserted as it stands and is never searched
-// for placeholders itself, so that an article called "50%Menge%" or "A\1" prints as typed.
-QString fuelle(const QString& vorlage, const QList<std::pair<QString, QString>>& werte)
-{
-    QString text;
-    int pos = 0;
-    while (pos < vorlage.size()) {
-        int naechste = -1;
-        int welcher = -1;
-        for (int w = 0; w < werte.size(); ++w) {
-            const int i = vorlage.indexOf(werte.at(w).first, pos);
-            if (i >= 0 && (naechste < 0 || i < naechste)) {
-                naechste = i;
-                welcher = w;
-            }
-        }
-        if (naechste < 0)
-            break;
-        text += QStringView(vorlage).mid(pos, naechste - pos);
-        text += werte.at(welcher).second;
-        pos = naechste + werte.at(welcher).first.size();
-    }
-    text += QStringView(vorlage).mid(pos);
-    return text;
-}
-} // namespace
-
-QString MaterialData::materialRows(const QString& vorlage, int gruppe, qint64& summeCent,
-                                   const ArtikelListe& katalog) const
-{
-    QString zeilen;
-    const int n = std::min<int>(mengen.size(), katalog.size());
-    for (int i = 0; i < n; ++i) {
-        const float menge = mengen.at(i);
-        const Artikel& a = katalog.at(i);
-        if (!(menge > 0.0f) || a.gruppe != gruppe)
-            continue;
-        const qint64 gesamt = Kosten::zeilenCent(menge, a.preis);
-        zeilen += fuelle(vorlage, {{QStringLiteral("%Bezeichnung%"), a.bezeichnung.toHtmlEscaped()},
-                                   {QStringLiteral("%BezeichnungLong%"), a.bezeichnungLang.toHtmlEscaped()},
-                                   {QStringLiteral("%Menge%"), Zahl::fest(menge, 2)},
-                                   {QStringLiteral("%Einzelpreis%"), Zahl::fest(a.preis, 2)},
-                                   {QStringLiteral("%Gesamtpreis%"), Zahl::fest(Kosten::euro(gesamt), 2)}});
-        summeCent += gesamt;
-    }
-    return zeilen;
 }
 
 QString MaterialData::toString() const

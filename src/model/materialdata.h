@@ -1,6 +1,6 @@
 #pragma once
 
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/whbasedata.h"
 
 #include <QVector>
@@ -26,12 +26,6 @@ public:
     void uebernehmeAusKatalog(const ArtikelListe& katalog = ArtikelListe::global());
     // True when a requirement of the catalogue differs from the list by a hundredth or more.
     bool isChanged(const ArtikelListe& katalog = ArtikelListe::global()) const;
-
-    // The cost document's rows of one article group: a copy of the row template for every
-    // position with a quantity above 0 whose article belongs to the group, in catalogue order.
-    // Each line total (quantity × price rounded to the cent) is added to summeCent.
-    QString materialRows(const QString& vorlage, int gruppe, qint64& summeCent,
-                         const ArtikelListe& katalog = ArtikelListe::global()) const;
 
     QString toString() const override;
     bool fromString(const QString& line, const QString& version) override;

@@ -2,7 +2,6 @@
 
 #include "app/programm.h"
 #include "app/zahl.h"
-#include "reports/vorlage.h"
 
 ProjektData::ProjektData() : datum(QDate::currentDate())
 {
@@ -79,32 +78,4 @@ bool ProjektData::fromStringWB(const QString& line)
         return false;
     name = f.at(2);
     return true;
-}
-
-// --- report operations ---
-void ProjektData::printPE1(QString& vorlage)
-{
-    Vorlage::ersetze(vorlage, QStringLiteral("%Datum%"), Vorlage::datum(datum));
-    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektBezeichnung%"), name);
-    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektNR%"), projektNr);
-    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektStrasse%"), strasse);
-    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektOrt%"), ort);
-    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektPLZ%"), plz);
-}
-
-void ProjektData::printPE2(QString& vorlage)
-{
-    printPE1(vorlage);
-}
-
-void ProjektData::printAusschreibung(QString& vorlage, int)
-{
-    printKA(vorlage);
-}
-
-void ProjektData::printKA(QString& vorlage)
-{
-    // The cost documents carry the day they are made, not the project date.
-    Vorlage::ersetzeText(vorlage, QStringLiteral("%ProjektBezeichnung%"), name);
-    Vorlage::ersetze(vorlage, QStringLiteral("%setdate%"), Vorlage::datum(QDate::currentDate()));
 }

@@ -17,11 +17,6 @@ public:
     QString ort;
     QString plz;
 
-    void printPE1(QString& vorlage) override;
-    void printPE2(QString& vorlage) override;
-    void printAusschreibung(QString& vorlage, int teil) override;
-    void printKA(QString& vorlage) override;
-
     QString toString() const override;
     bool fromString(const QString& line, const QString& version) override;
     bool fromStringWB(const QString& line) override;

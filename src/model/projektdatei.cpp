@@ -3,7 +3,7 @@
 #include "app/kataloge.h"
 #include "app/programm.h"
 #include "app/textcodec.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "model/materialdata.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "design/heizflaeche.h"
-#include "design/raumsummen.h"
+#include "model/heizflaeche.h"
+#include "model/raumsummen.h"
 #include "model/whbasedata.h"
 
 #include <QList>
@@ -50,17 +50,6 @@ public:
     // Recomputes wall heating area and difference from demand, floor heating and flow temperature.
     void berechneWaermebilanz();
 
-    void printPE1(QString& vorlage) override;
-    // The room's piece of the second input form: the filled room template followed by the
-    // surface section. Adds the room's area, demand, installed wall area, rounded heat
-    // difference and floor heating into its floor's and building's totals.
-    QString printPE2Raum(const QString& raumVorlage, const QString& flaechenKopf,
-                         const QString& flaechenZeile, const QString& zusammenstellungsZeile);
-    // The surface section: the header, one line per surface, the end of the table and, for the
-    // register systems, one composition line per surface and register type in use. Empty for
-    // a room without surfaces.
-    QString printPE2Flaechen(const QString& kopf, const QString& zeile, const QString& platte) const;
-
     QString toString() const override;
     bool fromString(const QString& line, const QString& version) override;
     bool fromStringWB(const QString& line) override;
@@ -69,7 +58,6 @@ public:
     // The number of surfaces a surface line (code 5) of this version holds.
     static int flaechenInZeile(const QString& line, const QString& version);
     bool hasData() const override;
-    void materialBedarf(MaterialBedarf& bedarf) override;
     bool checkData(int seitenSystem, float vorlauf) const override;
 
     // Counts per surface in the composition list of a system: 2, 3, or 0 for the others.

@@ -16,11 +16,6 @@ public:
     float abschlag = 0.0f;
     float montageFaktor = 0.5f; // carried in the file and copied to the building
 
-    void printPE1(QString& vorlage) override;
-    void printPE2(QString& vorlage) override;
-    // Fills the closing part of the cost documents; materialCent is the material total in cents.
-    void printKA(QString& vorlage, qint64 materialCent);
-
     // The deduction as typed on the page: a text ending in "%" is a percentage ("10%" gives
     // the fraction 0.1, "150%" gives 1.5, a lump sum of 1.50 EUR), any other text the number
     // itself ("10" is a lump sum of 10 EUR); "," reads as "." as in every number field, an

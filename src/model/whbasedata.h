@@ -1,7 +1,5 @@
 #pragma once
 
-#include "material/materialbedarf.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -38,16 +36,10 @@ public:
     virtual int system() const { return -1; }
     virtual void setSystem(int) {}
 
-    virtual void printPE1(QString&) {}
-    virtual void printPE2(QString&) {}
-    virtual void printAusschreibung(QString&, int) {}
-    virtual void printKA(QString&) {}
-
     virtual QString toString() const { return QString(); }
     virtual bool fromString(const QString&, const QString&) { return true; }
     virtual bool fromStringWB(const QString&) { return true; }
     virtual bool hasData() const { return false; }
-    virtual void materialBedarf(MaterialBedarf&) {}
     // False when the mean flow temperature is above 50 °C while the system chosen on the
     // record's page is one of the dry systems (index above 1).
     virtual bool checkData(int seitenSystem, float vorlauftemperatur) const;

@@ -3,7 +3,7 @@
 #include "app/pfade.h"
 #include "app/textcodec.h"
 #include "design/schaetzung.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "model/materialdata.h"
@@ -11,6 +11,7 @@
 #include "model/projektdata.h"
 #include "model/raumdata.h"
 #include "model/sonstigdata.h"
+#include "reports/recorddruck.h"
 #include "reports/vorlage.h"
 
 #include <QDir>
@@ -25,17 +26,17 @@ const QString raumUeberschrift = QStringLiteral("<p><b>Raumkenndaten</b></p>");
 // The group whose lines are preceded by the remark template.
 constexpr int anmerkungsGruppe = 9;
 
-QString gefuellt(QString vorlage, WHBaseData* record, void (WHBaseData::*fuelle)(QString&))
+QString gefuellt(QString vorlage, const WHBaseData* record, void (*fuelle)(const WHBaseData&, QString&))
 {
     if (record)
-        (record->*fuelle)(vorlage);
+        fuelle(*record, vorlage);
     return vorlage;
 }
 
 QString ausschreibung(QString vorlage, WHBaseData* record, int teil)
 {
     if (record)
-        record->printAusschreibung(vorlage, teil);
+        printAusschreibung(*record, vorlage, teil);
     return vorlage;
 }
 
@@ -115,10 +116,10 @@ BerichtErgebnis Berichte::eingaben1(ProjektBaum& baum)
         return r;
 
     const QList<WHListItem*> etagen = baum.etagen();
-    QString html = gefuellt(v[Projekt], baum.projekt(), &WHBaseData::printPE1);
-    html += gefuellt(v[Gebaeude], baum.gebaeude(), &WHBaseData::printPE1);
+    QString html = gefuellt(v[Projekt], baum.projekt(), &printPE1);
+    html += gefuellt(v[Gebaeude], baum.gebaeude(), &printPE1);
     for (WHListItem* etage : etagen)
-        html += gefuellt(v[Etage], etage->record(), &WHBaseData::printPE1);
+        html += gefuellt(v[Etage], etage->record(), &printPE1);
     html += tabellenEnde + raumUeberschrift;
 
     for (WHListItem* etage : etagen) {
@@ -126,13 +127,13 @@ BerichtErgebnis Berichte::eingaben1(ProjektBaum& baum)
         Vorlage::ersetzeText(kopf, QStringLiteral("%EtageBezeichnung%"), etage->record()->name);
         html += kopf;
         for (WHListItem* raum : baum.raeume(etage))
-            html += gefuellt(v[Raum], raum->record(), &WHBaseData::printPE1);
-        html += gefuellt(v[EtageTotal], etage->record(), &WHBaseData::printPE1);
+            html += gefuellt(v[Raum], raum->record(), &printPE1);
+        html += gefuellt(v[EtageTotal], etage->record(), &printPE1);
         html += tabellenEnde;
     }
 
-    html += gefuellt(v[ProjektTotal], baum.gebaeude(), &WHBaseData::printPE1);
-    html += gefuellt(v[Sonstig], baum.sonstig(), &WHBaseData::printPE1);
+    html += gefuellt(v[ProjektTotal], baum.gebaeude(), &printPE1);
+    html += gefuellt(v[Sonstig], baum.sonstig(), &printPE1);
 
     r.ok = true;
     r.html = html;
@@ -170,27 +171,27 @@ BerichtErgebnis Berichte::eingaben2(ProjektBaum& baum)
 
     GebaeudeData* gebaeude = baum.gebaeude();
     const QList<WHListItem*> etagen = baum.etagen();
-    QString html = gefuellt(v[Projekt], baum.projekt(), &WHBaseData::printPE2);
-    html += gefuellt(v[Gebaeude], gebaeude, &WHBaseData::printPE2);
+    QString html = gefuellt(v[Projekt], baum.projekt(), &printPE2);
+    html += gefuellt(v[Gebaeude], gebaeude, &printPE2);
 
     // The totals of this form are those of the installed surfaces: the room pieces add them
     // up as they are written.
     if (gebaeude)
         gebaeude->summen.reset();
     for (WHListItem* etage : etagen)
-        html += gefuellt(v[Etage], etage->record(), &WHBaseData::printPE2);
+        html += gefuellt(v[Etage], etage->record(), &printPE2);
     html += tabellenEnde + raumUeberschrift;
 
     for (WHListItem* etage : etagen) {
         static_cast<EtageData*>(etage->record())->summen.reset();
         for (WHListItem* item : baum.raeume(etage)) {
             RaumData* raum = static_cast<RaumData*>(item->record());
-            html += raum->printPE2Raum(v[Raum], v[Flaeche2Kopf], v[Flaeche2], v[Platte]);
+            html += printPE2Raum(*raum, v[Raum], v[Flaeche2Kopf], v[Flaeche2], v[Platte]);
         }
     }
 
-    html += gefuellt(v[ProjektTotal], gebaeude, &WHBaseData::printPE2);
-    html += gefuellt(v[Sonstig], baum.sonstig(), &WHBaseData::printPE2);
+    html += gefuellt(v[ProjektTotal], gebaeude, &printPE2);
+    html += gefuellt(v[Sonstig], baum.sonstig(), &printPE2);
 
     r.ok = true;
     r.html = html;
@@ -251,8 +252,7 @@ BerichtErgebnis Berichte::kostenangebot(ProjektBaum& baum)
                            v, r.fehlerText))
         return r;
 
-    QString html = gefuellt(gefuellt(v[Kopf], baum.projekt(), &WHBaseData::printKA), baum.gebaeude(),
-                            &WHBaseData::printKA);
+    QString html = gefuellt(gefuellt(v[Kopf], baum.projekt(), &printKA), baum.gebaeude(), &printKA);
 
     qint64 materialCent = 0;
     if (MaterialData* material = baum.material()) {
@@ -260,7 +260,7 @@ BerichtErgebnis Berichte::kostenangebot(ProjektBaum& baum)
         material->anpassenAnKatalog(katalog);
         for (int g = 1; g < katalog.gruppenAnzahl(); ++g) {
             qint64 gruppenCent = 0;
-            const QString zeilen = material->materialRows(v[Artikel], g, gruppenCent, katalog);
+            const QString zeilen = materialRows(*material, v[Artikel], g, gruppenCent, katalog);
             // A group whose lines add up to nothing is left out, lines and all.
             if (gruppenCent <= 0)
                 continue;
@@ -276,7 +276,7 @@ BerichtErgebnis Berichte::kostenangebot(ProjektBaum& baum)
 
     QString zus = v[Zusammenfassung];
     if (SonstigData* sonstig = baum.sonstig())
-        sonstig->printKA(zus, materialCent);
+        printKA(*sonstig, zus, materialCent);
     html += zus;
 
     r.ok = true;

@@ -1,9 +1,9 @@
 #include "reports/bestellfax.h"
 
 #include "app/pfade.h"
-#include "material/anwenderdaten.h"
-#include "material/artikelliste.h"
 #include "material/bestellung.h"
+#include "model/anwenderdaten.h"
+#include "model/artikelliste.h"
 #include "reports/berichte.h"
 #include "reports/vorlage.h"
 

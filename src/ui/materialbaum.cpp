@@ -1,8 +1,8 @@
 #include "ui/materialbaum.h"
 
 #include "app/zahl.h"
-#include "material/artikelliste.h"
 #include "material/kosten.h"
+#include "model/artikelliste.h"
 #include "ui/materialitemdelegate.h"
 
 #include <QGridLayout>
@@ -72,7 +72,9 @@ QString MaterialBaum::mengeText(const Artikel& artikel) const
 QString MaterialBaum::gruppenSumme(int gruppe) const
 {
     const ArtikelListe& katalog = ArtikelListe::global();
-    return Zahl::fest(m_menge == Bedarf ? katalog.summeBedarf(gruppe) : katalog.summeBestellung(gruppe), 2);
+    return Zahl::fest(m_menge == Bedarf ? Kosten::summeBedarf(katalog, gruppe)
+                                        : Kosten::summeBestellung(katalog, gruppe),
+                      2);
 }
 
 void MaterialBaum::summenZeigen(const Kosten& kosten, QLabel* summe, QLabel* mwst, QLabel* summeMwst)

@@ -2,6 +2,7 @@
 
 #include "app/einstellungen.h"
 #include "app/pfade.h"
+#include "model/anwenderdaten.h"
 #include "ui/messagebox.h"
 #include "ui/whapplwindow.h"
 
@@ -22,7 +23,7 @@ std::unique_ptr<WHApplWindow> ProgrammStart::starte(const QStringList& argumente
     if (QStyle* stil = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(stil);
     auto fenster = std::make_unique<WHApplWindow>();
-    Einstellungen::uebernehmeAnwenderIni();
+    AnwenderDaten::uebernehmeAnwenderIni();
     ladeUebersetzung(uebersetzer);
     if (fenster->startFailed())
         return nullptr;

@@ -1,7 +1,7 @@
 #include "ui/whanwenderdlg.h"
 
 #include "app/pfade.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 #include "ui/benannt.h"
 #include "ui/layoutsaver.h"
 #include "ui/messagebox.h"

@@ -3,7 +3,7 @@
 #include "app/kataloge.h"
 #include "app/pfade.h"
 #include "app/zahl.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "ui/benannt.h"
 #include "ui/layoutsaver.h"
 #include "ui/whartikelsuchen.h"

@@ -1,7 +1,7 @@
 #include "ui/whartikelsuchen.h"
 
 #include "app/zahl.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "ui/benannt.h"
 #include "ui/layoutsaver.h"
 #include "ui/whartikeldlg.h"

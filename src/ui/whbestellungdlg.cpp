@@ -2,9 +2,9 @@
 
 #include "app/pfade.h"
 #include "app/programm.h"
-#include "material/artikelliste.h"
 #include "material/bestellung.h"
 #include "material/kosten.h"
+#include "model/artikelliste.h"
 #include "reports/bestellfax.h"
 #include "ui/benannt.h"
 #include "ui/dateidialog.h"

@@ -1,6 +1,6 @@
 #include "ui/whfaxdlg.h"
 
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 #include "reports/bestellfax.h"
 #include "ui/benannt.h"
 #include "ui/htmlviewer.h"

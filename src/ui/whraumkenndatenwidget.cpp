@@ -3,8 +3,8 @@
 #include "app/auslegung.h"
 #include "app/kataloge.h"
 #include "app/programm.h"
-#include "design/waermebilanz.h"
 #include "model/raumdata.h"
+#include "model/waermebilanz.h"
 #include "ui/combospinwgt.h"
 #include "ui/whseite.h"
 

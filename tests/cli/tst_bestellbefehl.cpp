@@ -1,6 +1,6 @@
 #include "app/textcodec.h"
 #include "clibeispiel.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "testumgebung.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/textcodec.h"
 #include "design/raumpruefung.h"
-#include "material/artikelliste.h"
 #include "material/materialberechnung.h"
+#include "model/artikelliste.h"
 #include "model/materialdata.h"
 #include "model/projektbaum.h"
 #include "model/projektdatei.h"

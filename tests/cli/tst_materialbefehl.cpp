@@ -1,5 +1,5 @@
 #include "clibeispiel.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/materialdata.h"
 #include "model/projektbaum.h"
 #include "model/projektdatei.h"

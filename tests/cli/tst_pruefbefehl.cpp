@@ -1,4 +1,4 @@
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/etagedata.h"
 #include "model/projektbaum.h"
 #include "model/projektdatei.h"

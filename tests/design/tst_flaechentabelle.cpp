@@ -1,5 +1,5 @@
 #include "design/flaechentabelle.h"
-#include "design/heizkreise.h"
+#include "model/heizkreise.h"
 #include "model/raumdata.h"
 
 #include <QtTest>

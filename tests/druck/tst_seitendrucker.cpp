@@ -1,6 +1,6 @@
 #include "druck/pdfausgabe.h"
 #include "druck/seitendrucker.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 #include "testumgebung.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/pfade.h"
 #include "app/textcodec.h"
-#include "material/artikelliste.h"
 #include "material/bestellung.h"
+#include "model/artikelliste.h"
 #include "testumgebung.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "design/raumpruefung.h"
-#include "material/artikelliste.h"
 #include "material/materialberechnung.h"
+#include "model/artikelliste.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "model/materialdata.h"

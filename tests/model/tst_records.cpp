@@ -1,6 +1,6 @@
-#include "design/heizkreise.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
+#include "model/heizkreise.h"
 #include "model/materialdata.h"
 #include "model/projektdata.h"
 #include "model/raumdata.h"

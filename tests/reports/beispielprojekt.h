@@ -1,6 +1,6 @@
 #pragma once
 
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "model/materialdata.h"

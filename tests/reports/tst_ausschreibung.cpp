@@ -1,8 +1,9 @@
 #include "app/programm.h"
-#include "material/artikelliste.h"
+#include "material/geld.h"
+#include "model/artikelliste.h"
 #include "model/gebaeudedata.h"
 #include "model/projektdata.h"
-#include "reports/geld.h"
+#include "reports/recorddruck.h"
 #include "testumgebung.h"
 
 #include <QtTest>
@@ -64,7 +65,7 @@ const QString zubehoerVorlage =
 QString gefuellt(GebaeudeData& g, const QString& vorlage, int teil)
 {
     QString t = vorlage;
-    g.printAusschreibung(t, teil);
+    printAusschreibung(g, t, teil);
     return t;
 }
 
@@ -293,7 +294,7 @@ void TestAusschreibung::projektTeil()
     ProjektData p;
     p.name = QStringLiteral("Haus <Ost>");
     QString t = QStringLiteral("%ProjektBezeichnung%|%setdate%|%Vorlauftemperatur%");
-    p.printAusschreibung(t, 0);
+    printAusschreibung(p, t, 0);
     QCOMPARE(t, QStringLiteral("Haus &lt;Ost&gt;|%1|%Vorlauftemperatur%")
                     .arg(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))));
 }

@@ -7,6 +7,7 @@
 #include "beispielprojekt.h"
 #include "model/projektdatei.h"
 #include "reports/berichte.h"
+#include "reports/recorddruck.h"
 #include "reports/vorlage.h"
 #include "testumgebung.h"
 
@@ -418,8 +419,8 @@ void TestBerichte::eingaben2Schleifen()
     WHListItem* eg = Beispiel::etage(baum, QStringLiteral("EG"), 0);
     RaumData* raum = Beispiel::raum(baum, eg, QStringLiteral("R"), 0, 20.0f, 0.0f, fbh);
     raum->fbhDirekt = direkt;
-    QCOMPARE(raum->printPE2Raum(QStringLiteral("%FlacheFBH%|%MS%|%FlacheWH%|%FlacheWH1%|%SWHR%"), QString(),
-                                QString(), QString()),
+    QCOMPARE(printPE2Raum(*raum, QStringLiteral("%FlacheFBH%|%MS%|%FlacheWH%|%FlacheWH1%|%SWHR%"), QString(),
+                          QString(), QString()),
              erwartet);
 }
 
@@ -438,7 +439,7 @@ void TestBerichte::eingaben2FlaechenUndZusammenstellung()
     const QString platte = QStringLiteral("[Z %Nr%|%Bez%|%ArtNr%|%Breite%|%Hoehe%|%Groesse%|%Anzahl%]");
 
     // The circuit's mass flow on its first surface only; a direct surface has its own.
-    QCOMPARE(raum->printPE2Flaechen(QStringLiteral("[FK]"), zeile, platte),
+    QCOMPARE(printPE2Flaechen(*raum, QStringLiteral("[FK]"), zeile, platte),
              QStringLiteral("[FK]"
                             "[F 1|5.00|1.25|4|7|1|114]"
                             "[F 2|3.75|1.25|3|10|1|]"
@@ -453,7 +454,7 @@ void TestBerichte::eingaben2FlaechenUndZusammenstellung()
     raum->setSystem(3);
     raum->heizflaechen = {Beispiel::flaeche(2.49, 2, 0, 4.0)};
     raum->zusammenstellung = {1, 2, 0};
-    QCOMPARE(raum->printPE2Flaechen(QStringLiteral("[FK]"), zeile, platte),
+    QCOMPARE(printPE2Flaechen(*raum, QStringLiteral("[FK]"), zeile, platte),
              QStringLiteral("[FK][F 1|2.49|1.25|2|4|1|25]\n</table>\n"
                             "[Z 1|Platte|150150|625|2000|1.25|1]"
                             "[Z 1|Platte|150151|310|2000|0.62|2]"));
@@ -461,10 +462,10 @@ void TestBerichte::eingaben2FlaechenUndZusammenstellung()
     // DID-10 has no composition lines; a room without surfaces no section at all.
     raum->setSystem(2);
     raum->heizflaechen = {Beispiel::flaeche(4.0, 2, 0, 4.0)};
-    QCOMPARE(raum->printPE2Flaechen(QStringLiteral("[FK]"), zeile, platte),
+    QCOMPARE(printPE2Flaechen(*raum, QStringLiteral("[FK]"), zeile, platte),
              QStringLiteral("[FK][F 1|4.00|2.00|2|4|1|48]\n</table>\n"));
     raum->heizflaechen.clear();
-    QCOMPARE(raum->printPE2Flaechen(QStringLiteral("[FK]"), zeile, platte), QString());
+    QCOMPARE(printPE2Flaechen(*raum, QStringLiteral("[FK]"), zeile, platte), QString());
 }
 
 void TestBerichte::eingaben2SummenLaufenMit()

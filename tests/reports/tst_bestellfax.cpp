@@ -1,6 +1,6 @@
 #include "app/pfade.h"
 #include "app/textcodec.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "reports/bestellfax.h"
 #include "testumgebung.h"
 

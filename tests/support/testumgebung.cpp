@@ -2,8 +2,8 @@
 
 #include "app/pfade.h"
 #include "app/programm.h"
-#include "material/anwenderdaten.h"
-#include "material/artikelliste.h"
+#include "model/anwenderdaten.h"
+#include "model/artikelliste.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "testumgebung.h"
 #include "ui/whartikeldlg.h"
 #include "ui/whartikelsuchen.h"

@@ -1,7 +1,7 @@
 #include "app/pfade.h"
 #include "app/textcodec.h"
 #include "grossesprojekt.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 #include "model/projektbaum.h"
 #include "reports/berichte.h"
 #include "testumgebung.h"

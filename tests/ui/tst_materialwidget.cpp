@@ -1,6 +1,6 @@
 #include "app/pfade.h"
 #include "app/programm.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/materialdata.h"
 #include "testumgebung.h"
 #include "ui/combospinwgt.h"

@@ -1,5 +1,5 @@
 #include "app/pfade.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "model/projektdatei.h"

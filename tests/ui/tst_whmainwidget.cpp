@@ -1,5 +1,5 @@
 #include "app/programm.h"
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 #include "model/etagedata.h"
 #include "model/gebaeudedata.h"
 #include "model/projektdata.h"

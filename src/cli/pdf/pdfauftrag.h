@@ -1,6 +1,6 @@
 #pragma once
 
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "app/einstellungen.h"
 #include "app/pfade.h"
 #include "app/textcodec.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 #include "testumgebung.h"
 
 #include <QDir>
@@ -202,7 +202,7 @@ private slots:
         QFETCH(QString, ini);
         QFETCH(QStringList, nachher);
         AnwenderDaten d = daten(vorher);
-        Einstellungen::uebernehmeAnwenderText(ini, d);
+        AnwenderDaten::uebernehmeAnwenderText(ini, d);
         QCOMPARE(TextCodec::lines(d.writeAnwender()), nachher);
     }
 
@@ -219,7 +219,7 @@ private slots:
         AnwenderDaten& d = AnwenderDaten::global();
         d.clear();
         d.telefon = QStringLiteral("0711 42");
-        Einstellungen::uebernehmeAnwenderIni();
+        AnwenderDaten::uebernehmeAnwenderIni();
         QCOMPARE(d.anwender1, QStringLiteral("Wärme & Co. KG"));
         QCOMPARE(d.strasse, QStringLiteral("Küchenstraße 5 – Hof"));
         QCOMPARE(d.telefon, QStringLiteral("0711 42"));
@@ -230,7 +230,7 @@ private slots:
         QTemporaryDir host;
         setze(QSettings::SystemScope, QStringLiteral("Quintel"), QStringLiteral("Pfad"), host.path());
         AnwenderDaten d = daten({QStringLiteral("Alt GmbH"), QString(), QStringLiteral("Weg 1")});
-        Einstellungen::uebernehmeAnwenderIni(d);
+        AnwenderDaten::uebernehmeAnwenderIni(d);
         QCOMPARE(d.anwender1, QStringLiteral("Alt GmbH"));
         QCOMPARE(d.strasse, QStringLiteral("Weg 1"));
     }
@@ -242,7 +242,7 @@ private slots:
             bytes.append(static_cast<char>((i * 7919 + 13) % 256));
         bytes += "\nAnwender1=X\n";
         AnwenderDaten d;
-        Einstellungen::uebernehmeAnwenderText(TextCodec::decode(bytes), d);
+        AnwenderDaten::uebernehmeAnwenderText(TextCodec::decode(bytes), d);
         QCOMPARE(d.anwender1, QStringLiteral("X"));
     }
 };

@@ -1,4 +1,4 @@
-#include "reports/geld.h"
+#include "material/geld.h"
 
 #include <cmath>
 

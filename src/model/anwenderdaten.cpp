@@ -1,9 +1,11 @@
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 
+#include "app/einstellungen.h"
 #include "app/textcodec.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 AnwenderDaten& AnwenderDaten::global()
 {
@@ -68,4 +70,43 @@ bool AnwenderDaten::save(const QString& path, QString& fehlerText) const
         return false;
     }
     return true;
+}
+
+void AnwenderDaten::uebernehmeAnwenderIni()
+{
+    uebernehmeAnwenderIni(AnwenderDaten::global());
+}
+
+void AnwenderDaten::uebernehmeAnwenderIni(AnwenderDaten& daten)
+{
+    // A few address lines: the start of the file is all that can matter.
+    QString text;
+    if (!TextCodec::readFile(Einstellungen::anwenderIniPfad(), text, 1024 * 1024))
+        return;
+    uebernehmeAnwenderText(text, daten);
+}
+
+void AnwenderDaten::uebernehmeAnwenderText(const QString& text, AnwenderDaten& daten)
+{
+    QHash<QString, QString> werte;
+    for (const QString& zeile : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        // A line without "=" assigns nothing. The key keeps its blanks ("Tel =" is not "Tel");
+        // the value keeps every further "=".
+        const int gleich = zeile.indexOf(QLatin1Char('='));
+        if (gleich <= 0)
+            continue;
+        werte.insert(zeile.left(gleich), zeile.mid(gleich + 1).trimmed());
+    }
+
+    // The company name always comes from the host; the other lines only fill gaps.
+    daten.anwender1 = werte.value(QStringLiteral("Anwender1"));
+    const auto fuelle = [&werte](QString& feld, const char* schluessel) {
+        if (feld.isEmpty())
+            feld = werte.value(QLatin1String(schluessel));
+    };
+    fuelle(daten.anwender2, "Anwender2");
+    fuelle(daten.strasse, "Strasse");
+    fuelle(daten.plzOrt, "PLZOrt");
+    fuelle(daten.telefon, "Tel");
+    fuelle(daten.fax, "Fax");
 }

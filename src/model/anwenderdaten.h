@@ -34,6 +34,14 @@ public:
     // holds the message and the old file is left as it was.
     bool save(const QString& path, QString& fehlerText) const;
 
+    // Takes the address lines over from the host's "anwender.ini" (Einstellungen::anwenderIniPfad)
+    // into the user data: the first name line always, the second name line, street, postcode and town,
+    // telephone and fax only into lines that are still empty. A file that cannot be opened changes nothing.
+    static void uebernehmeAnwenderIni();
+    static void uebernehmeAnwenderIni(AnwenderDaten& daten);
+    // The same rules on the text of such a file.
+    static void uebernehmeAnwenderText(const QString& text, AnwenderDaten& daten);
+
     static constexpr int zeilen = 9;
 
 private:

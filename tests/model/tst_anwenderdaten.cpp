@@ -1,6 +1,6 @@
 #include "app/pfade.h"
 #include "app/textcodec.h"
-#include "material/anwenderdaten.h"
+#include "model/anwenderdaten.h"
 #include "testumgebung.h"
 
 #include <QDir>

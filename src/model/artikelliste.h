@@ -1,6 +1,6 @@
 #pragma once
 
-#include "material/artikel.h"
+#include "model/artikel.h"
 
 #include <QStringList>
 #include <QVector>
@@ -27,6 +27,7 @@ public:
     bool isEmpty() const { return m_artikel.isEmpty(); }
     Artikel& at(int i) { return m_artikel[i]; }
     const Artikel& at(int i) const { return m_artikel.at(i); }
+    const QVector<Artikel>& artikel() const { return m_artikel; }
     // Position of the first article with this number at or after start, or -1.
     int indexOf(qint32 artNr, int start = 0) const;
 
@@ -41,13 +42,6 @@ public:
     float setBedarf(Artikel& artikel, float packs);
     void clearBestellMengen();
     void rundeBestellMengen();
-
-    // Money of the requirement and of the order, whole cents by the rule of Kosten: each line
-    // rounded to the cent, the sums made of the rounded lines.
-    double summeBedarf(int gruppe) const;
-    double summeBedarfGesamt() const;
-    double summeBestellung(int gruppe) const;
-    double summeBestellungGesamt() const;
 
     QString sortimentDatum() const { return m_sortimentDatum; }
     // EKR, VOR, UNI8, WKP, UNI10.

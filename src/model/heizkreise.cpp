@@ -1,4 +1,4 @@
-#include "design/heizkreise.h"
+#include "model/heizkreise.h"
 
 #include "app/auslegung.h"
 

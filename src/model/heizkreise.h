@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/heizflaeche.h"
+#include "model/heizflaeche.h"
 
 #include <QList>
 

@@ -1,9 +1,8 @@
-#include "material/artikelliste.h"
+#include "model/artikelliste.h"
 
 #include "app/grenzen.h"
 #include "app/textcodec.h"
 #include "app/zahl.h"
-#include "material/kosten.h"
 
 #include <cmath>
 #include <functional>
@@ -187,40 +186,4 @@ void ArtikelListe::rundeBestellMengen()
         const bool rest = a.bedarf - static_cast<float>(n) > 0.05f;
         a.bestellMenge = rest && n < std::numeric_limits<int>::max() ? n + 1 : n;
     }
-}
-
-double ArtikelListe::summeBedarf(int gruppe) const
-{
-    qint64 cent = 0;
-    for (const Artikel& a : m_artikel) {
-        if (a.gruppe == gruppe)
-            cent += Kosten::zeilenCent(a.bedarf, a.preis);
-    }
-    return Kosten::euro(cent);
-}
-
-double ArtikelListe::summeBedarfGesamt() const
-{
-    qint64 cent = 0;
-    for (const Artikel& a : m_artikel)
-        cent += Kosten::zeilenCent(a.bedarf, a.preis);
-    return Kosten::euro(cent);
-}
-
-double ArtikelListe::summeBestellung(int gruppe) const
-{
-    qint64 cent = 0;
-    for (const Artikel& a : m_artikel) {
-        if (a.gruppe == gruppe)
-            cent += Kosten::zeilenCent(a.bestellMenge, a.preis);
-    }
-    return Kosten::euro(cent);
-}
-
-double ArtikelListe::summeBestellungGesamt() const
-{
-    qint64 cent = 0;
-    for (const Artikel& a : m_artikel)
-        cent += Kosten::zeilenCent(a.bestellMenge, a.preis);
-    return Kosten::euro(cent);
 }

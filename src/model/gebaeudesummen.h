@@ -1,6 +1,6 @@
 #pragma once
 
-#include "material/materialbedarf.h"
+#include "model/materialbedarf.h"
 
 // Working totals of the building for the circuit estimate, the labour proposal and the
 // reports; not saved.

@@ -1,4 +1,4 @@
-#include "design/waermebilanz.h"
+#include "model/waermebilanz.h"
 
 #include "app/auslegung.h"
 

@@ -1,6 +1,6 @@
 #include "app/auslegung.h"
-#include "design/waermebilanz.h"
 #include "model/raumdata.h"
+#include "model/waermebilanz.h"
 
 #include <QtTest>
 
