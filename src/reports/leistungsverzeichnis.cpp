@@ -108,7 +108,7 @@ void kostenangebot(Leistungsverzeichnis& lv, ProjektBaum& baum, const ArtikelLis
 class Ausschreibung
 {
 public:
-    Ausschreibung(const ArtikelListe& katalog) : m_katalog(katalog)
+    explicit Ausschreibung(const ArtikelListe& katalog) : m_katalog(katalog)
     {
         const char* const namen[5] = {"Heizflächen", "Rohrleitungen", "Heizkreisverteiler",
                                       "Regelung und Zubehör", "Montage"};
