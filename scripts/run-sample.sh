@@ -23,15 +23,21 @@ run material "$sample"
 run report kosten "$sample" -o "$out/kostenangebot.html" --pdf "$out/kostenangebot.pdf"
 echo "Kostenangebot geschrieben: $out/kostenangebot.html ($(wc -c <"$out/kostenangebot.html") Bytes)" \
      "und $out/kostenangebot.pdf ($(wc -c <"$out/kostenangebot.pdf") Bytes)"
-run order "$sample" -o "$out/bestellung.txt" --fax "$out/bestellfax.html"
-echo "Bestellung geschrieben: $out/bestellung.txt ($(($(wc -l <"$out/bestellung.txt") - 1)) Positionen)" \
-     "und das Bestellfax $out/bestellfax.html"
+run order "$sample" -o "$out/bestellung.txt" --xlsx "$out/bestellung.xlsx" --csv "$out/bestellung.csv" \
+    --fax "$out/bestellfax.html"
+echo "Bestellung geschrieben: $out/bestellung.txt ($(($(wc -l <"$out/bestellung.txt") - 1)) Positionen)," \
+     "als Tabelle $out/bestellung.xlsx und $out/bestellung.csv und das Bestellfax $out/bestellfax.html"
+run gaeb "$sample" --phase 83 -o "$out/kostenangebot.x83"
+run gaeb "$sample" --phase 84 -o "$out/kostenangebot.x84"
+echo "GAEB-Dateien geschrieben: $out/kostenangebot.x83 ($(grep -c '<Item ' "$out/kostenangebot.x83") Positionen)" \
+     "und $out/kostenangebot.x84"
 echo
 echo "== Import eines Wärmebedarfsprojekts"
 run convert "$share/projekte/einfamilienhaus.bwb" -o "$out/import.bwh"
 run show "$out/import.bwh"
 echo
-echo "Ergebnisse (Kostenangebot als HTML und PDF, Bestellung, Bestellfax, importiertes Projekt) in $out"
+echo "Ergebnisse (Kostenangebot als HTML, PDF und GAEB, Bestellung als Text und Tabelle, Bestellfax," \
+     "importiertes Projekt) in $out"
 
 # With a display, the program itself opens on the sample project; the installation folder is
 # its working folder, so it finds catalogue, templates and help without any settings.

@@ -12,10 +12,7 @@
 #include "model/artikelliste.h"
 #include "model/projektbaum.h"
 #include "reports/bestellfax.h"
-
-#include <QSaveFile>
-#include <memory>
-#include <vector>
+#include "reports/materialtabelle.h"
 
 namespace {
 
@@ -24,39 +21,20 @@ int benutzungsfehler(CliKontext& k)
     return k.aufrufFehler(BestellBefehl::benutzung());
 }
 
-// Writes every file or none: each text goes to a temporary file beside its target first, and
-// the targets are replaced only when all of them have been written in full.
-bool schreibeAlle(CliKontext& k, const QList<QPair<QString, QString>>& dateien)
-{
-    std::vector<std::unique_ptr<QSaveFile>> offen;
-    for (const auto& [pfad, text] : dateien) {
-        auto datei = std::make_unique<QSaveFile>(pfad);
-        if (!datei->open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !TextCodec::write(*datei, text)) {
-            k.err() << "Datei " << pfad << " konnte nicht geöffnet werden!" << Qt::endl;
-            return false;
-        }
-        offen.push_back(std::move(datei));
-    }
-    for (std::size_t i = 0; i < offen.size(); ++i) {
-        if (!offen[i]->commit()) {
-            k.err() << "Datei " << dateien.at(static_cast<int>(i)).first << " konnte nicht geöffnet werden!"
-                    << Qt::endl;
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 int BestellBefehl::ausfuehren(CliKontext& k, QStringList args)
 {
     QString ziel;
+    QString xlsxZiel;
+    QString csvZiel;
     QString fax;
     QString mwstText;
     Bestellfax::Angaben angaben;
     angaben.lieferart = Bestellfax::lieferarten().first();
     bool mitZiel = false;
+    bool mitXlsx = false;
+    bool mitCsv = false;
     bool mitFax = false;
     bool mitMwst = false;
     bool mitKundenNr = false;
@@ -67,8 +45,12 @@ int BestellBefehl::ausfuehren(CliKontext& k, QStringList args)
         !k.nimmOption(args, QStringLiteral("--kunden-nr"), angaben.kundenNr, mitKundenNr) ||
         !k.nimmOption(args, QStringLiteral("--lieferart"), angaben.lieferart, mitLieferart) ||
         !k.nimmOption(args, QStringLiteral("--bemerkung"), angaben.bemerkung, mitBemerkung) ||
-        !k.nimmOption(args, QStringLiteral("--mwst"), mwstText, mitMwst) || !mitZiel || ziel.isEmpty() ||
-        (mitFax && fax.isEmpty()) || !CliKontext::nurDatei(args))
+        !k.nimmOption(args, QStringLiteral("--mwst"), mwstText, mitMwst) ||
+        !k.nimmOption(args, QStringLiteral("--xlsx"), xlsxZiel, mitXlsx) ||
+        !k.nimmOption(args, QStringLiteral("--csv"), csvZiel, mitCsv) ||
+        !(mitZiel || mitXlsx || mitCsv || mitFax) || (mitZiel && ziel.isEmpty()) ||
+        (mitXlsx && xlsxZiel.isEmpty()) || (mitCsv && csvZiel.isEmpty()) || (mitFax && fax.isEmpty()) ||
+        !CliKontext::nurDatei(args))
         return benutzungsfehler(k);
     if (mitMwst && !CliKontext::setzeMwst(mwstText))
         return benutzungsfehler(k);
@@ -79,7 +61,12 @@ int BestellBefehl::ausfuehren(CliKontext& k, QStringList args)
     ArtikelListe& katalog = ArtikelListe::global();
     katalog.rundeBestellMengen();
 
-    QList<QPair<QString, QString>> dateien{{ziel, Bestellung::exportText(katalog)}};
+    QList<QPair<QString, QByteArray>> dateien;
+    if (mitZiel)
+        dateien.append({ziel, TextCodec::encode(Bestellung::exportText(katalog))});
+    if (!k.tabellen(MaterialTabelle::aus(katalog, MaterialTabelle::Bestellung, Programm::mwstSatz()),
+                    xlsxZiel, csvZiel, dateien))
+        return 1;
     if (mitFax) {
         AnwenderDaten anwender;
         anwender.load(Pfade::anwenderPath());
@@ -98,7 +85,7 @@ int BestellBefehl::ausfuehren(CliKontext& k, QStringList args)
             k.err() << fehler << Qt::endl;
             return 1;
         }
-        dateien.append({fax, html});
+        dateien.append({fax, TextCodec::encode(html)});
     }
-    return schreibeAlle(k, dateien) ? 0 : 1;
+    return k.schreibeAlle(dateien) ? 0 : 1;
 }

@@ -5,10 +5,14 @@
 #include "app/textcodec.h"
 #include "model/artikelliste.h"
 #include "model/projektdatei.h"
+#include "reports/tabellenexport.h"
 
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 CliKontext::CliKontext() : m_out(stdout), m_err(stderr)
 {
@@ -42,6 +46,44 @@ bool CliKontext::schreibeDatei(const QString& datei, const QString& text)
     if (!TextCodec::writeFileAtomic(datei, text)) {
         m_err << "Datei " << datei << " konnte nicht geöffnet werden!" << Qt::endl;
         return false;
+    }
+    return true;
+}
+
+bool CliKontext::schreibeAlle(const QList<QPair<QString, QByteArray>>& dateien)
+{
+    std::vector<std::unique_ptr<QSaveFile>> offen;
+    for (const auto& [pfad, inhalt] : dateien) {
+        auto datei = std::make_unique<QSaveFile>(pfad);
+        if (!datei->open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            datei->write(inhalt) != inhalt.size()) {
+            m_err << TabellenExport::schreibFehler(pfad) << Qt::endl;
+            return false;
+        }
+        offen.push_back(std::move(datei));
+    }
+    for (std::size_t i = 0; i < offen.size(); ++i) {
+        if (!offen[i]->commit()) {
+            m_err << TabellenExport::schreibFehler(dateien.at(static_cast<int>(i)).first) << Qt::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CliKontext::tabellen(const MaterialTabelle& tabelle, const QString& xlsxZiel, const QString& csvZiel,
+                          QList<QPair<QString, QByteArray>>& dateien)
+{
+    if (!csvZiel.isEmpty())
+        dateien.append({csvZiel, TabellenExport::csv(tabelle)});
+    if (!xlsxZiel.isEmpty()) {
+        QByteArray inhalt;
+        QString fehler;
+        if (!TabellenExport::xlsx(tabelle, inhalt, fehler)) {
+            m_err << fehler << Qt::endl;
+            return false;
+        }
+        dateien.append({xlsxZiel, inhalt});
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+class MaterialTabelle;
 class ProjektBaum;
 
 // What every batch command shares: the output streams in the terminal's encoding, the
@@ -26,6 +27,14 @@ public:
 
     // Writes text as a Windows-1252 file, atomically; prints the failure message on stderr.
     bool schreibeDatei(const QString& datei, const QString& text);
+
+    // Writes every file or none: each goes to a temporary file beside its target first, and the
+    // targets are replaced only when all of them have been written in full. Prints the failure.
+    bool schreibeAlle(const QList<QPair<QString, QByteArray>>& dateien);
+    // Adds the spreadsheet files of the table that "--xlsx OUT" and "--csv OUT" name (an empty
+    // name: none) to dateien; false after printing the message when one cannot be built.
+    bool tabellen(const MaterialTabelle& tabelle, const QString& xlsxZiel, const QString& csvZiel,
+                  QList<QPair<QString, QByteArray>>& dateien);
 
     // A message of the program for the terminal: HTML tags removed, "<br>" as a line break.
     static QString klartext(const QString& html);

@@ -3,6 +3,7 @@
 #include "cli/berichtbefehl.h"
 #include "cli/bestellbefehl.h"
 #include "cli/clikontext.h"
+#include "cli/gaebbefehl.h"
 #include "cli/katalogbefehl.h"
 #include "cli/konvertbefehl.h"
 #include "cli/materialbefehl.h"
@@ -35,6 +36,7 @@ const Befehl befehle[] = {
     {"material", &MaterialBefehl::benutzung, &MaterialBefehl::ausfuehren},
     {"report", &BerichtBefehl::benutzung, &BerichtBefehl::ausfuehren},
     {"order", &BestellBefehl::benutzung, &BestellBefehl::ausfuehren},
+    {"gaeb", &GaebBefehl::benutzung, &GaebBefehl::ausfuehren},
 };
 
 QString benutzungstext()
@@ -50,6 +52,10 @@ QString benutzungstext()
                        "report --pdf schreibt die Seiten, wie die Vorschau sie druckt (A4, Kopf aus den "
                        "Anwenderdaten des Benutzerordners); ohne Anzeige läuft es auf der Plattform "
                        "\"offscreen\".\n"
+                       "--xlsx und --csv schreiben die Liste als Tabelle (XLSX-Arbeitsmappe; CSV mit ';', "
+                       "Dezimalkomma, UTF-8).\n"
+                       "gaeb schreibt das Leistungsverzeichnis als GAEB DA XML 3.3: 83 Angebotsaufforderung, "
+                       "84 Angebotsabgabe, 82 Kostenanschlag.\n"
                        "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
                        "20 Artikelkatalog nicht lesbar.");
     return text;

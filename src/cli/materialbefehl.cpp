@@ -9,6 +9,7 @@
 #include "model/materialdata.h"
 #include "model/projektbaum.h"
 #include "model/projektdatei.h"
+#include "reports/materialtabelle.h"
 
 namespace {
 
@@ -59,10 +60,17 @@ int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
     const bool einheiten = k.nimmSchalter(args, QStringLiteral("--units"));
     QString mwstText;
     QString ziel;
+    QString xlsxZiel;
+    QString csvZiel;
     bool mitMwst = false;
     bool mitZiel = false;
+    bool mitXlsx = false;
+    bool mitCsv = false;
     if (!k.nimmOption(args, QStringLiteral("--mwst"), mwstText, mitMwst) ||
-        !k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) || !CliKontext::nurDatei(args))
+        !k.nimmOption(args, QStringLiteral("-o"), ziel, mitZiel) ||
+        !k.nimmOption(args, QStringLiteral("--xlsx"), xlsxZiel, mitXlsx) ||
+        !k.nimmOption(args, QStringLiteral("--csv"), csvZiel, mitCsv) || (mitXlsx && xlsxZiel.isEmpty()) ||
+        (mitCsv && csvZiel.isEmpty()) || !CliKontext::nurDatei(args))
         return benutzungsfehler(k);
     if (mitMwst && !CliKontext::setzeMwst(mwstText))
         return benutzungsfehler(k);
@@ -93,6 +101,11 @@ int MaterialBefehl::ausfuehren(CliKontext& k, QStringList args)
     }
     out.flush();
 
+    QList<QPair<QString, QByteArray>> tabellen;
+    if (!k.tabellen(MaterialTabelle::aus(katalog, MaterialTabelle::Materialliste, Programm::mwstSatz()),
+                    xlsxZiel, csvZiel, tabellen) ||
+        !k.schreibeAlle(tabellen))
+        return 1;
     if (mitZiel) {
         QString fehlerText;
         if (!ProjektDatei::speichern(baum, ziel, fehlerText)) {

@@ -7,10 +7,10 @@
 class CliKontext;
 class ProjektBaum;
 
-// "material FILE [--units] [--mwst PERCENT] [-o OUT]": the material page's "Be&rechnen" on a
-// project file. Prints the material list with its sums, or with --units the requirement in
-// the articles' units before the division into packs; -o writes the project with its material
-// list holding the result.
+// "material FILE [--units] [--mwst PERCENT] [-o OUT] [--xlsx OUT] [--csv OUT]": the material
+// page's "Be&rechnen" on a project file. Prints the material list with its sums, or with --units
+// the requirement in the articles' units before the division into packs; -o writes the project
+// with its material list holding the result; --xlsx and --csv write the list as spreadsheet.
 class MaterialBefehl
 {
 public:
@@ -22,5 +22,8 @@ public:
     // otherwise); 0 on success.
     static int rechne(CliKontext& k, const QString& datei, ProjektBaum& baum,
                       MaterialBedarf* bedarf = nullptr);
-    static QString benutzung() { return QStringLiteral("material FILE [--units] [--mwst PERCENT] [-o OUT]"); }
+    static QString benutzung()
+    {
+        return QStringLiteral("material FILE [--units] [--mwst PERCENT] [-o OUT] [--xlsx OUT] [--csv OUT]");
+    }
 };

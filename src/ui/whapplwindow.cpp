@@ -5,6 +5,7 @@
 #include "model/anwenderdaten.h"
 #include "model/artikelliste.h"
 #include "model/projektdata.h"
+#include "reports/gaebexport.h"
 #include "ui/dateidialog.h"
 #include "ui/layoutsaver.h"
 #include "ui/messagebox.h"
@@ -72,6 +73,7 @@ WHApplWindow::WHApplWindow(QWidget* parent) : QMainWindow(parent)
     connect(actionProjekteingaben, &QAction::triggered, this,
             &WHApplWindow::on_actionProjekteingaben_activated);
     connect(actionKosten, &QAction::triggered, this, &WHApplWindow::on_actionKosten_activated);
+    connect(actionGaeb, &QAction::triggered, this, &WHApplWindow::exportiereGaeb);
     connect(stdtBestellung, &QAction::triggered, this, &WHApplWindow::showBestellungDlg);
     connect(stdtArtikelStamm, &QAction::triggered, this, &WHApplWindow::showArtikelDlg);
     connect(stdtAnwender, &QAction::triggered, this, &WHApplWindow::showAnwenderDlg);
@@ -118,6 +120,7 @@ void WHApplWindow::erzeugeAktionen()
     stdtAnwender = aktion("stdtAnwender");
     actionProjekteingaben = aktion("actionProjekteingaben", druckSymbol);
     actionKosten = aktion("actionKosten", druckSymbol);
+    actionGaeb = aktion("actionGaeb");
 
     // The usual keys of the desktop for the usual file actions.
     fileNewAction->setShortcut(QKeySequence::New);
@@ -142,6 +145,7 @@ void WHApplWindow::erzeugeMenues()
     fileMenu->addSeparator();
     fileMenu->addAction(actionProjekteingaben);
     fileMenu->addAction(actionKosten);
+    fileMenu->addAction(actionGaeb);
     fileMenu->addSeparator();
     fileMenu->addAction(fileExitAction);
 
@@ -209,6 +213,7 @@ void WHApplWindow::languageChange()
         {stdtBestellung, tr("&Bestellformular"), tr("Bestellformular")},
         {stdtArtikelStamm, tr("Artikelsta&mm"), tr("Artikelstamm")},
         {stdtAnwender, tr("&Anwender Angaben"), tr("Anwender Angaben")},
+        {actionGaeb, tr("Exportieren als &GAEB..."), tr("Exportieren als GAEB")},
     };
     for (const Text& t : texte) {
         t.aktion->setText(t.text);
@@ -302,6 +307,32 @@ void WHApplWindow::on_actionProjekteingaben_activated()
 void WHApplWindow::on_actionKosten_activated()
 {
     m_mainWidget->printKosten();
+}
+
+void WHApplWindow::exportiereGaeb()
+{
+    m_mainWidget->anwenden();
+    const GaebExport::Phase phasen[3] = {GaebExport::X83, GaebExport::X84, GaebExport::X82};
+    const int wahl = MessageBox::auswahl(
+        this, MessageBox::Frage, tr("Exportieren als GAEB"),
+        tr("Welche Austauschphase soll die GAEB-Datei haben?"),
+        {tr("X83 Angebotsaufforderung"), tr("X84 Angebotsabgabe"), tr("X82 Kostenanschlag"), tr("Abbrechen")},
+        0, 3);
+    if (wahl < 0 || wahl > 2)
+        return;
+    const QString endung = QStringLiteral("x%1").arg(int(phasen[wahl]));
+    const QString datei =
+        DateiDialog::speichernUnter(this, tr("Wandheizung: GAEB exportieren als..."), Pfade::projekteDir(),
+                                    tr("GAEB DA XML (*.%1)").arg(endung), endung, tr("Exportieren"));
+    if (datei.isEmpty())
+        return;
+    QString fehler;
+    if (!GaebExport::exportieren(m_mainWidget->baum(), ArtikelListe::global(), AnwenderDaten::global(),
+                                 phasen[wahl], datei, fehler)) {
+        MessageBox::critical(this, tr("Fehler"), MessageBox::klartext(fehler));
+        return;
+    }
+    statusBar()->showMessage(tr("GAEB-Datei %1 geschrieben").arg(datei), statusDauer);
 }
 
 // --- project flows ---------------------------------------------------------------------------

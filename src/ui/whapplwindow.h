@@ -41,6 +41,8 @@ public slots:
     void showBestellungDlg();
     void on_actionProjekteingaben_activated();
     void on_actionKosten_activated();
+    // "Exportieren als &GAEB...": the exchange phase, the target file, then the export.
+    void exportiereGaeb();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +94,7 @@ private:
     QAction* stdtAnwender = nullptr;
     QAction* actionProjekteingaben = nullptr;
     QAction* actionKosten = nullptr;
+    QAction* actionGaeb = nullptr;
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* stammMenu = nullptr;

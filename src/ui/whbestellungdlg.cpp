@@ -6,6 +6,8 @@
 #include "material/kosten.h"
 #include "model/artikelliste.h"
 #include "reports/bestellfax.h"
+#include "reports/materialtabelle.h"
+#include "reports/tabellenexport.h"
 #include "ui/benannt.h"
 #include "ui/dateidialog.h"
 #include "ui/layoutsaver.h"
@@ -88,7 +90,7 @@ void WHBestellungDlg::languageChange()
     TextLabel4->setText(tr("Summe incl. Mwst (EUR)"));
     PBHilfe->setText(tr("Hilfe"));
     PBExport->setText(tr("&Exportieren"));
-    PBExport->setToolTip(tr("Bestellung in eine Textdatei exportieren"));
+    PBExport->setToolTip(tr("Bestellung als Textdatei oder Tabelle exportieren"));
     PBDrucken->setText(tr("&Fax erstellen"));
     PBDrucken->setToolTip(tr("Bestellfax vorbereiten"));
     PBClose->setText(tr("&Schließen"));
@@ -148,13 +150,21 @@ void WHBestellungDlg::help()
 
 void WHBestellungDlg::exportieren()
 {
-    const QString datei = DateiDialog::speichernUnter(this, tr("Wandheizung: Bestellung exportieren als..."),
-                                                      Pfade::projekteDir(), tr("Textdatei (*.txt)"),
-                                                      QStringLiteral("txt"), tr("Exportieren"));
+    int art = 0;
+    const QString datei = DateiDialog::speichernUnter(
+        this, tr("Wandheizung: Bestellung exportieren als..."), Pfade::projekteDir(),
+        {tr("Textdatei (*.txt)"), tr("XLSX-Arbeitsmappe (*.xlsx)"), tr("CSV, Semikolon (*.csv)")},
+        {QStringLiteral("txt"), QStringLiteral("xlsx"), QStringLiteral("csv")}, tr("Exportieren"), art);
     if (datei.isEmpty())
         return;
+    const ArtikelListe& katalog = ArtikelListe::global();
     QString fehler;
-    if (!Bestellung::exportieren(ArtikelListe::global(), datei, fehler))
+    const bool ok =
+        art == 0 ? Bestellung::exportieren(katalog, datei, fehler)
+                 : TabellenExport::schreibe(
+                       MaterialTabelle::aus(katalog, MaterialTabelle::Bestellung, Programm::mwstSatz()),
+                       art == 1 ? TabellenExport::Xlsx : TabellenExport::Csv, datei, fehler);
+    if (!ok)
         MessageBox::critical(this, tr("Fehler"), fehler);
 }
 

@@ -6,9 +6,13 @@
 #include "material/kosten.h"
 #include "model/artikelliste.h"
 #include "model/materialdata.h"
+#include "reports/materialtabelle.h"
+#include "reports/tabellenexport.h"
 #include "ui/benannt.h"
+#include "ui/dateidialog.h"
 #include "ui/materialbaum.h"
 #include "ui/materialitemdelegate.h"
+#include "ui/messagebox.h"
 #include "ui/whbestellungdlg.h"
 
 #include <QHBoxLayout>
@@ -30,6 +34,8 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
     PBVorschlag->setIcon(QIcon(QStringLiteral(":/icons/icons/rechner.xpm")));
     PBBestellDlg = new QPushButton(this);
     PBBestellDlg->setObjectName(QStringLiteral("PBBestellDlg"));
+    PBExport = new QPushButton(this);
+    PBExport->setObjectName(QStringLiteral("PBExport"));
 
     treeWidget = MaterialBaum::neuerBaum(this);
     m_artikelBaum = std::make_unique<MaterialBaum>(treeWidget, MaterialBaum::Bedarf);
@@ -46,6 +52,7 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
     kopf->addStretch(1);
     kopf->addWidget(PBVorschlag);
     kopf->addWidget(PBBestellDlg);
+    kopf->addWidget(PBExport);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kopf);
@@ -55,6 +62,7 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
 
     connect(PBVorschlag, &QPushButton::clicked, this, &WHMaterialWidget::Vorschlag);
     connect(PBBestellDlg, &QPushButton::clicked, this, &WHMaterialWidget::on_PBBestellDlg_clicked);
+    connect(PBExport, &QPushButton::clicked, this, &WHMaterialWidget::exportieren);
     connect(treeWidget, &QTreeWidget::itemChanged, this, &WHMaterialWidget::on_treeWidget_itemChanged);
     connect(treeWidget, &QTreeWidget::currentItemChanged, this,
             &WHMaterialWidget::on_treeWidget_currentItemChanged);
@@ -70,6 +78,8 @@ void WHMaterialWidget::languageChange()
     TextLabel1->setText(tr("Materialzusammenstellung für das Angebot"));
     PBVorschlag->setText(tr("Be&rechnen"));
     PBBestellDlg->setText(tr("B&estellformular"));
+    PBExport->setText(tr("E&xportieren..."));
+    PBExport->setToolTip(tr("Materialliste als Tabelle exportieren"));
     TextLabel3->setText(tr("Summe"));
     TextLabel2->setText(tr("zzgl. Mwst"));
     TextLabel4->setText(tr("Summe incl. Mwst"));
@@ -147,4 +157,20 @@ int WHMaterialWidget::getData(WHBaseData& record)
 bool WHMaterialWidget::isChanged(const WHBaseData& record) const
 {
     return static_cast<const MaterialData&>(record).isChanged();
+}
+
+void WHMaterialWidget::exportieren()
+{
+    int art = 0;
+    const QString datei = DateiDialog::speichernUnter(
+        this, tr("Wandheizung: Materialliste exportieren als..."), Pfade::projekteDir(),
+        {tr("XLSX-Arbeitsmappe (*.xlsx)"), tr("CSV, Semikolon (*.csv)")},
+        {QStringLiteral("xlsx"), QStringLiteral("csv")}, tr("Exportieren"), art);
+    if (datei.isEmpty())
+        return;
+    QString fehler;
+    if (!TabellenExport::schreibe(MaterialTabelle::aus(ArtikelListe::global(), MaterialTabelle::Materialliste,
+                                                       Programm::mwstSatz()),
+                                  art == 0 ? TabellenExport::Xlsx : TabellenExport::Csv, datei, fehler))
+        MessageBox::critical(this, tr("Fehler"), fehler);
 }

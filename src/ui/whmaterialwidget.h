@@ -41,6 +41,8 @@ public slots:
     void on_treeWidget_itemCollapsed(QTreeWidgetItem* item);
     // "B&estellformular": the requirement rounded to whole packs in the order form.
     void on_PBBestellDlg_clicked();
+    // "E&xportieren...": the material list as XLSX workbook or CSV file.
+    void exportieren();
 
 private:
     void summenZeigen();
@@ -48,6 +50,7 @@ private:
     QLabel* TextLabel1;
     QPushButton* PBVorschlag;
     QPushButton* PBBestellDlg;
+    QPushButton* PBExport;
     QTreeWidget* treeWidget;
     QLabel* TextLabel3;
     QLabel* LSumme;

@@ -143,6 +143,45 @@ private slots:
         QVERIFY(!QFile::exists(fax));
     }
 
+    void tabellen_data()
+    {
+        QTest::addColumn<QString>("befehl");
+        QTest::addColumn<QString>("ordner"); // of the workbook
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("zeile"); // a line of the CSV file
+        // The order rounds 0.42 rolls of pipe to one; the material list keeps the fraction.
+        QTest::newRow("order") << "order"
+                               << "" << 0 << "1;150010;Verbundrohr 16x2;1;300,00;300,00\r\n";
+        QTest::newRow("material") << "material"
+                                  << "" << 0 << "1;150010;Verbundrohr 16x2;0,42;300,00;126,00\r\n";
+        // Every file or none: the CSV file is not written either.
+        QTest::newRow("Ziel unschreibbar") << "order"
+                                           << "fehlt/" << 1 << "";
+    }
+
+    // "--xlsx" and "--csv" write the table of the order or of the material list.
+    void tabellen()
+    {
+        QFETCH(QString, befehl);
+        QFETCH(QString, ordner);
+        QFETCH(int, code);
+        QFETCH(QString, zeile);
+        const QString xlsx = tmp.filePath(ordner + befehl + QStringLiteral(".xlsx"));
+        const QString csv = tmp.filePath(befehl + QStringLiteral(".csv"));
+        QFile::remove(csv);
+        starte({befehl, speichereProjekt(QStringLiteral("t.bwh")), QStringLiteral("--xlsx"), xlsx,
+                QStringLiteral("--csv"), csv});
+        QCOMPARE(exitCode, code);
+        QCOMPARE(QFile::exists(csv), code == 0);
+        QCOMPARE(QFile::exists(xlsx), code == 0);
+        if (code == 0) {
+            QVERIFY(TestUmgebung::lies(csv).startsWith(
+                "\xEF\xBB\xBFPos.;Art.-Nr.;Bezeichnung;Menge;Preis (EUR);Gesamt (EUR)\r\n;;Rohre;;;\r\n" +
+                zeile.toUtf8()));
+            QVERIFY(TestUmgebung::lies(xlsx).startsWith("PK"));
+        }
+    }
+
     void benutzung_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -157,7 +196,7 @@ private slots:
         QFETCH(QStringList, args);
         starte(args);
         QCOMPARE(exitCode, 2);
-        QVERIFY(err.contains(QStringLiteral("order FILE -o OUT.txt")));
+        QVERIFY(err.contains(QStringLiteral("order FILE [-o OUT.txt] [--xlsx OUT] [--csv OUT]")));
     }
 };
 

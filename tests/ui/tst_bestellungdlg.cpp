@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -194,9 +195,10 @@ private slots:
         DateiDialog::setNextAnswer(gewaehlt);
         dlg.findChild<QPushButton*>(QStringLiteral("PBExport"))->click();
         QCOMPARE(DateiDialog::gefragt(),
-                 QStringList{
-                     QStringLiteral("Wandheizung: Bestellung exportieren als...|%1projekte|Textdatei (*.txt)")
-                         .arg(Pfade::userDir())});
+                 QStringList{QStringLiteral(
+                                 "Wandheizung: Bestellung exportieren als...|%1projekte|Textdatei (*.txt);;"
+                                 "XLSX-Arbeitsmappe (*.xlsx);;CSV, Semikolon (*.csv)")
+                                 .arg(Pfade::userDir())});
         QCOMPARE(TestUmgebung::lies(datei), inhalt);
         QVERIFY(MessageBox::gezeigt().isEmpty());
 
@@ -215,6 +217,47 @@ private slots:
         DateiDialog::setNextAnswer(QString());
         dlg.exportieren();
         QCOMPARE(MessageBox::gezeigt().size(), 1);
+    }
+
+    void exportFormat_data()
+    {
+        QTest::addColumn<QString>("gewaehlt");
+        QTest::addColumn<QString>("filter"); // chosen in the dialog; empty: the first
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QByteArray>("anfang");
+        QTest::newRow("Textdatei") << "b"
+                                   << ""
+                                   << "b.txt" << QByteArray("Pos.\tArt.-Nr.");
+        QTest::newRow("XLSX nach Endung") << "b.xlsx"
+                                          << ""
+                                          << "b.xlsx" << QByteArray("PK");
+        QTest::newRow("CSV nach Filter")
+            << "b"
+            << "CSV, Semikolon (*.csv)"
+            << "b.csv"
+            << QByteArray("\xEF\xBB\xBFPos.;Art.-Nr.;Bezeichnung;Menge;Preis (EUR);"
+                          "Gesamt (EUR)\r\n;;Rohre;;;\r\n1;01234;Hülse;4;10,00;40,00");
+        QTest::newRow("Endung gross nach Filter") << "b.CSV"
+                                                  << "XLSX-Arbeitsmappe (*.xlsx)"
+                                                  << "b.CSV.xlsx" << QByteArray("PK");
+    }
+
+    // The order is saved as text file, workbook or CSV by the suffix typed, else by the filter.
+    void exportFormat()
+    {
+        QFETCH(QString, gewaehlt);
+        QFETCH(QString, filter);
+        QFETCH(QString, datei);
+        QFETCH(QByteArray, anfang);
+        QTemporaryDir ordner;
+        ArtikelListe::global().at(1).bestellMenge = 4;
+        WHBestellungDlg dlg;
+        dlg.updateLVArtikel();
+        DateiDialog::setNextAnswer(ordner.filePath(gewaehlt), filter);
+        dlg.exportieren();
+        QVERIFY(TestUmgebung::lies(ordner.filePath(datei)).startsWith(anfang));
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files).size(), 1);
+        QVERIFY(MessageBox::gezeigt().isEmpty());
     }
 
     void fax()

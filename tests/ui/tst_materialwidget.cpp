@@ -4,6 +4,7 @@
 #include "model/materialdata.h"
 #include "testumgebung.h"
 #include "ui/combospinwgt.h"
+#include "ui/dateidialog.h"
 #include "ui/messagebox.h"
 #include "ui/whmaterialwidget.h"
 
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -208,6 +210,55 @@ private slots:
         QCOMPARE(baum->topLevelItem(1)->text(1), QStringLiteral("B"));
         baum->topLevelItem(1)->setText(3, QStringLiteral("2"));
         QCOMPARE(label(seite, "LSumme")->text(), QStringLiteral("11.00"));
+    }
+
+    void exportieren_data()
+    {
+        QTest::addColumn<QString>("gewaehlt");
+        QTest::addColumn<QString>("filter"); // chosen in the dialog; empty: the first
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QByteArray>("anfang");
+        const QByteArray csv = "\xEF\xBB\xBFPos.;Art.-Nr.;Bezeichnung;Menge;Preis (EUR);Gesamt (EUR)\r\n"
+                               ";;Rohre;;;\r\n1;150010;Rohr 16x2;1,5;2,00;3,00\r\n";
+        QTest::newRow("XLSX") << "liste"
+                              << ""
+                              << "liste.xlsx" << QByteArray("PK");
+        QTest::newRow("CSV nach Endung") << "liste.csv"
+                                         << ""
+                                         << "liste.csv" << csv;
+        QTest::newRow("CSV nach Filter") << "liste"
+                                         << "CSV, Semikolon (*.csv)"
+                                         << "liste.csv" << csv;
+        QTest::newRow("Endung gross") << "liste.CSV"
+                                      << ""
+                                      << "liste.CSV.xlsx" << QByteArray("PK");
+    }
+
+    // "E&xportieren...": the list as the page shows it, in the format of the suffix typed or
+    // else of the filter chosen.
+    void exportieren()
+    {
+        QFETCH(QString, gewaehlt);
+        QFETCH(QString, filter);
+        QFETCH(QString, datei);
+        QFETCH(QByteArray, anfang);
+        QTemporaryDir ordner;
+        Pfade::setUserDir(ordner.path() + QLatin1Char('/'));
+        WHMaterialWidget seite;
+        MaterialData m;
+        m.mengen = {1.5f, 0.0f, 0.0f};
+        seite.showData(m);
+        DateiDialog::leeren();
+        DateiDialog::setNextAnswer(ordner.filePath(gewaehlt), filter);
+        auto* knopf = seite.findChild<QPushButton*>(QStringLiteral("PBExport"));
+        QCOMPARE(knopf->text(), QStringLiteral("E&xportieren..."));
+        knopf->click();
+        QCOMPARE(DateiDialog::gefragt(),
+                 QStringList{QStringLiteral("Wandheizung: Materialliste exportieren als...|%1projekte|"
+                                            "XLSX-Arbeitsmappe (*.xlsx);;CSV, Semikolon (*.csv)")
+                                 .arg(Pfade::userDir())});
+        QVERIFY(TestUmgebung::lies(ordner.filePath(datei)).startsWith(anfang));
+        QVERIFY(MessageBox::gezeigt().isEmpty());
     }
 
     void knoepfe()

@@ -3,6 +3,7 @@
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "model/projektdatei.h"
+#include "model/sonstigdata.h"
 #include "testumgebung.h"
 #include "ui/dateidialog.h"
 #include "ui/messagebox.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -450,6 +452,93 @@ private slots:
         MessageBox::setNextAnswer(2);
         w.neu();
         QCOMPARE(kosten->text(), QStringLiteral("Kostenvoranschlag"));
+    }
+
+    void gaeb_data()
+    {
+        QTest::addColumn<bool>("mitStunden");
+        QTest::addColumn<int>("antwort"); // the phase button, 3 "Abbrechen"
+        QTest::addColumn<QString>("gewaehlt");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("datei"); // written; empty: none
+        QTest::addColumn<QString>("fehler");
+        QTest::newRow("X83") << true << 0 << "lv"
+                             << "GAEB DA XML (*.x83)"
+                             << "lv.x83"
+                             << "";
+        QTest::newRow("X84 Endung gross") << true << 1 << "lv.X84"
+                                          << "GAEB DA XML (*.x84)"
+                                          << "lv.X84.x84"
+                                          << "";
+        QTest::newRow("X82") << true << 2 << "lv.x82"
+                             << "GAEB DA XML (*.x82)"
+                             << "lv.x82"
+                             << "";
+        QTest::newRow("abgebrochen") << true << 3 << ""
+                                     << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("ohne Positionen") << false << 2 << "leer"
+                                         << "GAEB DA XML (*.x82)"
+                                         << ""
+                                         << "Das Projekt hat keine Position mit einer Menge über 0; es wurde "
+                                            "keine GAEB-Datei geschrieben.";
+    }
+
+    // "Exportieren als GAEB...": the exchange phase, the save dialog for its suffix, the file
+    // of the project in its stage; a project without positions leaves a message and no file.
+    void gaeb()
+    {
+        QFETCH(bool, mitStunden);
+        QFETCH(int, antwort);
+        QFETCH(QString, gewaehlt);
+        QFETCH(QString, filter);
+        QFETCH(QString, datei);
+        QFETCH(QString, fehler);
+        ProjektBaum baum;
+        baum.newProjekt();
+        baum.projekt()->stand = 1;
+        baum.sonstig()->montagezeit = mitStunden ? 6.0f : 0.0f;
+        baum.sonstig()->stundensatz = 52.5f;
+        const QString projekt = this->datei(QStringLiteral("gaeb.bwh"));
+        QString meldung;
+        QVERIFY(ProjektDatei::speichern(baum, projekt, meldung));
+        WHApplWindow w;
+        w.ladeDatei(projekt);
+        MessageBox::leeren();
+
+        QMenu* menu = w.findChild<QMenu*>(QStringLiteral("fileMenu"));
+        QAction* aktion = w.findChild<QAction*>(QStringLiteral("actionGaeb"));
+        QCOMPARE(aktion->text(), QStringLiteral("Exportieren als &GAEB..."));
+        QCOMPARE(menu->actions().indexOf(aktion),
+                 menu->actions().indexOf(w.findChild<QAction*>(QStringLiteral("actionKosten"))) + 1);
+        MessageBox::setNextAnswer(antwort);
+        if (!gewaehlt.isEmpty())
+            DateiDialog::setNextAnswer(m_user.filePath(gewaehlt));
+        aktion->trigger();
+        QCOMPARE(boxen().at(0).titel, QStringLiteral("Exportieren als GAEB"));
+        QCOMPARE(boxen().at(0).knoepfe, (QStringList{"X83 Angebotsaufforderung", "X84 Angebotsabgabe",
+                                                     "X82 Kostenanschlag", "Abbrechen"}));
+        QCOMPARE(DateiDialog::gefragt(),
+                 filter.isEmpty()
+                     ? QStringList()
+                     : QStringList{QStringLiteral("Wandheizung: GAEB exportieren als...|%1projekte|%2")
+                                       .arg(Pfade::userDir(), filter)});
+        if (!datei.isEmpty()) {
+            const QByteArray xml = TestUmgebung::lies(m_user.filePath(datei));
+            QVERIFY(xml.contains("<DP>" + filter.right(3).left(2).toLatin1() + "</DP>"));
+            QVERIFY(xml.contains("<BoQCtgy ID=\"B90\" RNoPart=\"90\">"));
+            QCOMPARE(w.statusBar()->currentMessage(),
+                     QStringLiteral("GAEB-Datei %1 geschrieben").arg(m_user.filePath(datei)));
+            QFile::remove(m_user.filePath(datei));
+        }
+        QCOMPARE(boxen().size(), fehler.isEmpty() ? 1 : 2);
+        if (!fehler.isEmpty()) {
+            QCOMPARE(boxen().at(1).art, MessageBox::Kritisch);
+            QVERIFY(boxen().at(1).text.contains(fehler));
+            QVERIFY(!QFile::exists(m_user.filePath(gewaehlt + QStringLiteral(".x82"))));
+        }
+        QFile::remove(projekt);
     }
 
     void ueber()
