@@ -2,6 +2,7 @@
 
 #include "app/zahl.h"
 #include "design/schaetzung.h"
+#include "material/ausschreibungsmengen.h"
 #include "material/geld.h"
 #include "material/kosten.h"
 #include "model/artikelliste.h"
@@ -188,41 +189,23 @@ void kostenvoranschlag(Leistungsverzeichnis& lv, ProjektBaum& baum, const Artike
                   nr == 150212 ? static_cast<float>(Zahl::ganz(menge)) : menge, stueck);
     }
 
-    // Pipe: 40 m per circuit, a floor heating loop 10 m shorter; per metre of the 200 m roll.
-    float rohr = 40.0f * static_cast<float>(s.abgaenge);
-    if (s.fbhKreise > 0)
-        rohr -= 10.0f * static_cast<float>(s.fbhKreise);
-    a.artikel(Ausschreibung::Rohrleitungen, 150010, rohr, meter, 200.0f);
-    // Protective pipe: 0.3 m at both ends of every wall register; per metre of the 50 m roll.
-    int register_ = 0;
-    for (int k = 1; k <= 4; ++k)
-        register_ += k * s.kreiseMitRegistern[k];
-    a.artikel(Ausschreibung::Rohrleitungen, 150900,
-              2.0f * static_cast<float>(std::max(0, register_ - s.fbhRegister)) * 0.3f, meter, 50.0f);
-    // Insulating hose in sticks of 2 m, five fewer per floor heating loop; a hook every 2 m.
-    const int rohrMeter = Zahl::ganz(rohr);
-    int isolierung = rohrMeter / 2;
-    if (s.fbhKreise > 0)
-        isolierung -= 5 * s.fbhKreise;
-    a.artikel(Ausschreibung::Rohrleitungen, 150910, static_cast<float>(std::max(0, isolierung)), stueck);
-    a.artikel(Ausschreibung::Rohrleitungen, 150930, static_cast<float>(rohrMeter / 2), stueck, 50.0f);
+    // Pipe per metre of the 200 m roll, protective pipe of the 50 m roll, hooks of the pack of 50.
+    const AusschreibungsMengen m = AusschreibungsMengen::aus(s);
+    a.artikel(Ausschreibung::Rohrleitungen, 150010, m.rohr, meter, 200.0f);
+    a.artikel(Ausschreibung::Rohrleitungen, 150900, m.schutzrohr, meter, 50.0f);
+    a.artikel(Ausschreibung::Rohrleitungen, 150910, static_cast<float>(m.isolierung), stueck);
+    a.artikel(Ausschreibung::Rohrleitungen, 150930, static_cast<float>(m.haken), stueck, 50.0f);
 
     // Manifolds by outlets on basement floors, then manifolds in cabinets on the others.
-    int verteiler = 0;
-    int anschluesse = 0;
     for (int z = 2; z <= 10; ++z)
         a.artikel(Ausschreibung::Verteiler, 151498 + z, static_cast<float>(s.hkvKeller[z]), stueck);
-    for (int z = 2; z <= 10; ++z) {
+    for (int z = 2; z <= 10; ++z)
         a.artikel(Ausschreibung::Verteiler, 151518 + z, static_cast<float>(s.hkvAndere[z]), stueck);
-        const int n = s.hkvKeller[z] + s.hkvAndere[z];
-        verteiler += n;
-        anschluesse += 2 * z * n;
-    }
-    a.artikel(Ausschreibung::Verteiler, 150310, static_cast<float>(anschluesse), stueck);
-    a.artikel(Ausschreibung::Verteiler, 151560, static_cast<float>(verteiler), stueck);
+    a.artikel(Ausschreibung::Verteiler, 150310, static_cast<float>(m.anschluesse), stueck);
+    a.artikel(Ausschreibung::Verteiler, 151560, static_cast<float>(m.verteiler), stueck);
 
-    a.artikel(Ausschreibung::Zubehoer, 151570, static_cast<float>(s.abgaenge - s.fbhKreise), stueck);
-    a.artikel(Ausschreibung::Zubehoer, 151610, static_cast<float>(s.fbhKreise), stueck);
+    a.artikel(Ausschreibung::Zubehoer, 151570, static_cast<float>(m.stellantriebe), stueck);
+    a.artikel(Ausschreibung::Zubehoer, 151610, static_cast<float>(m.raumregler), stueck);
     a.artikel(Ausschreibung::Zubehoer, 200001, static_cast<float>(s.beheizteRaeume), stueck);
     a.artikel(Ausschreibung::Zubehoer, 150801, 1.0f, stueck);
     a.artikel(Ausschreibung::Zubehoer, 150811, 1.0f, stueck);

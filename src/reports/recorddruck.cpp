@@ -5,6 +5,7 @@
 #include "app/programm.h"
 #include "app/zahl.h"
 #include "design/registertypen.h"
+#include "material/ausschreibungsmengen.h"
 #include "material/geld.h"
 #include "material/kosten.h"
 #include "model/artikelliste.h"
@@ -164,13 +165,9 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
                QStringLiteral("%Gesamtpreis") + name + QLatin1Char('%'), QString::number(f.artNr)});
     }
 
-    // Multilayer pipe: 40 m per circuit, a floor heating loop running 10 m shorter, priced per
-    // metre from the roll of 200 m.
-    const int kreise = s.abgaenge;
-    const int fbhKreise = s.fbhKreise;
-    float rohr = 40.0f * static_cast<float>(kreise);
-    if (fbhKreise > 0)
-        rohr -= 10.0f * static_cast<float>(fbhKreise);
+    // Multilayer pipe priced per metre from the roll of 200 m.
+    const AusschreibungsMengen m = AusschreibungsMengen::aus(s);
+    const float rohr = m.rohr;
     const float rohrPreis = Geld::einzelpreis(
         artikelPreis(150010, QStringLiteral("Artikel Mehrschichtverbundrohr 16x2 nicht gefunden!")), 200.0f);
     setze(v, s.laufendeCent,
@@ -178,12 +175,8 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
            QStringLiteral("%BedarfMVR%"), QStringLiteral("%PreisMVR%"), QStringLiteral("%GesamtpreisMVR%"),
            QString()});
 
-    // Protective pipe: 0.3 m at both ends of every wall register (all registers of the circuits
-    // less those of the floor heating loops), per metre from the roll of 50 m.
-    int register_ = 0;
-    for (int k = 1; k <= 4; ++k)
-        register_ += k * s.kreiseMitRegistern[k];
-    const float schutzrohr = 2.0f * static_cast<float>(std::max(0, register_ - s.fbhRegister)) * 0.3f;
+    // Protective pipe per metre from the roll of 50 m.
+    const float schutzrohr = m.schutzrohr;
     const float schutzPreis = Geld::einzelpreis(
         artikelPreis(150900, QStringLiteral("Artikel Schutzrohr 16x2 nicht gefunden!")), 50.0f);
     setze(v, s.laufendeCent,
@@ -191,12 +184,8 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
            Geld::zeilenpreisGerundet(schutzrohr, schutzPreis), QStringLiteral("%BedarfSR%"),
            QStringLiteral("%PreisSR%"), QStringLiteral("%GesamtpreisSR%"), QStringLiteral("150900")});
 
-    // Insulating hose in sticks of 2 m along the pipe, five sticks fewer per floor heating loop.
-    const int rohrMeter = Zahl::ganz(rohr);
-    int isolierung = rohrMeter / 2;
-    if (fbhKreise > 0)
-        isolierung -= 5 * fbhKreise;
-    isolierung = std::max(0, isolierung);
+    // Insulating hose in sticks of 2 m.
+    const int isolierung = m.isolierung;
     const float isolierPreis =
         artikelPreis(150910, QStringLiteral("Artikel Isolierschlauch nicht gefunden!"));
     setze(v, s.laufendeCent,
@@ -205,8 +194,8 @@ void ausschreibungFlaechen(GebaeudeData& g, QString& v)
            QStringLiteral("%BedarfIS%"), QStringLiteral("%PreisIS%"), QStringLiteral("%GesamtpreisIS%"),
            QStringLiteral("150910")});
 
-    // One pipe hook every two metres, per piece from the pack of 50.
-    const int haken = rohrMeter / 2;
+    // Pipe hooks per piece from the pack of 50.
+    const int haken = m.haken;
     const float hakenPreis = Geld::einzelpreis(
         artikelPreis(150930, QStringLiteral("Artikel Einfachdübelhaken nicht gefunden!")), 50.0f);
     setze(v, s.laufendeCent,
@@ -253,16 +242,7 @@ void ausschreibungVerteiler(GebaeudeData& g, QString& v, bool imSchrank)
 void ausschreibungZubehoer(GebaeudeData& g, QString& v)
 {
     GebaeudeSummen& s = g.summen;
-
-    int verteiler = 0;
-    int anschluesse = 0;
-    for (int z = 2; z <= 10; ++z) {
-        const int n = s.hkvKeller[z] + s.hkvAndere[z];
-        verteiler += n;
-        anschluesse += 2 * z * n;
-    }
-    const int kreise = s.abgaenge;
-    const int fbhKreise = s.fbhKreise;
+    const AusschreibungsMengen m = AusschreibungsMengen::aus(s);
 
     struct Stueck
     {
@@ -275,11 +255,11 @@ void ausschreibungZubehoer(GebaeudeData& g, QString& v)
         const char* warnung;
     };
     const Stueck stuecke[5] = {
-        {150310, anschluesse, "%Bedarf150310%", "%Preispro150310%", "%Gesamtpreis150310%", true, ""},
-        {151560, verteiler, "%Bedarf151560%", "%Preispro151560%", "%Gesamtpreis151560%", true, ""},
-        {151570, kreise - fbhKreise, "%AnzahlStellantriebe%", "%PreisproStellantrieb%",
+        {150310, m.anschluesse, "%Bedarf150310%", "%Preispro150310%", "%Gesamtpreis150310%", true, ""},
+        {151560, m.verteiler, "%Bedarf151560%", "%Preispro151560%", "%Gesamtpreis151560%", true, ""},
+        {151570, m.stellantriebe, "%AnzahlStellantriebe%", "%PreisproStellantrieb%",
          "%GesamtpreisStellantriebe%", true, ""},
-        {151610, fbhKreise, "%AnzahlRTL%", "%PreisproRTL%", "%GesamtpreisRTL%", true, ""},
+        {151610, m.raumregler, "%AnzahlRTL%", "%PreisproRTL%", "%GesamtpreisRTL%", true, ""},
         {200001, s.beheizteRaeume, "%AnzahlRaumthermostate%", "%PreisproRaumthermostat%",
          "%GesamtpreisRaumthermostate%", false, "Artikel Raumthermostat nicht gefunden!!!"},
     };
