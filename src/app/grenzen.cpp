@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-double Grenzen::lies(const QString& text, Bereich bereich)
+double Grenzen::lies(QStringView text, Bereich bereich)
 {
     return halte(Zahl::toDouble(text), bereich);
 }
@@ -16,7 +16,7 @@ double Grenzen::halte(double wert, Bereich bereich)
     return std::clamp(wert, bereich.min, bereich.max);
 }
 
-int Grenzen::liesGanz(const QString& text, int min, int max)
+int Grenzen::liesGanz(QStringView text, int min, int max)
 {
     return std::clamp(Zahl::toInt(text), min, max);
 }

@@ -35,9 +35,9 @@ public:
     static constexpr int maxElemente = 30;                   // elements of one register type
 
     // The number in the text, clamped into the range.
-    static double lies(const QString& text, Bereich bereich);
+    static double lies(QStringView text, Bereich bereich);
     // A computed or typed value held to the same range; NaN gives the bound nearest to 0.
     static double halte(double wert, Bereich bereich);
     // An integer field clamped into [min, max].
-    static int liesGanz(const QString& text, int min, int max);
+    static int liesGanz(QStringView text, int min, int max);
 };

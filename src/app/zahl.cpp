@@ -9,7 +9,7 @@ namespace {
 // Project files hold tens of thousands of plain numbers ("-12.5", "3"). Those are read here
 // directly: from_chars rounds exactly as QString::toDouble does, at a fraction of its cost.
 // Anything else (spaces, exponents, signs written with "+") is left to Qt.
-bool liesSchlicht(const QString& text, double& wert)
+bool liesSchlicht(QStringView text, double& wert)
 {
     constexpr qsizetype maxLaenge = 24;
     const qsizetype n = text.size();
@@ -37,7 +37,7 @@ bool liesSchlicht(const QString& text, double& wert)
 }
 
 // Whole numbers of up to nine characters, which cannot overflow an int.
-bool liesSchlicht(const QString& text, int& wert)
+bool liesSchlicht(QStringView text, int& wert)
 {
     constexpr qsizetype maxLaenge = 9;
     const qsizetype n = text.size();
@@ -193,7 +193,7 @@ QString Zahl::fest(double x, int decimals)
     return text;
 }
 
-double Zahl::toDouble(const QString& text)
+double Zahl::toDouble(QStringView text)
 {
     double schlicht = 0.0;
     if (liesSchlicht(text, schlicht))
@@ -203,14 +203,14 @@ double Zahl::toDouble(const QString& text)
     return ok && std::isfinite(v) ? v : 0.0;
 }
 
-float Zahl::toFloat(const QString& text)
+float Zahl::toFloat(QStringView text)
 {
     bool ok = false;
     const float v = text.trimmed().toFloat(&ok);
     return ok && std::isfinite(v) ? v : 0.0f;
 }
 
-int Zahl::toInt(const QString& text)
+int Zahl::toInt(QStringView text)
 {
     int schlicht = 0;
     if (liesSchlicht(text, schlicht))

@@ -20,9 +20,9 @@ public:
     static QString fest(double x, int decimals);
 
     // Text as number; an empty, unreadable or non-finite text ("nan", "inf", out of range) gives 0.
-    static double toDouble(const QString& text);
-    static float toFloat(const QString& text);
-    static int toInt(const QString& text);
+    static double toDouble(QStringView text);
+    static float toFloat(QStringView text);
+    static int toInt(QStringView text);
 
     // Float to int, truncated toward zero and kept inside the int range; NaN gives 0. Every
     // conversion of a computed or read float into a count goes through here.

@@ -88,13 +88,26 @@ QString RaumData::toString() const
                              zahl(flaeche), zahl(waermebedarfProM2), zahl(waermebedarf), zahl(flaecheWH),
                              zahl(flaecheFBH), zahl(differenz), QString::number(systemIndex)});
 
-    QStringList f{QStringLiteral("5"),
-                  QStringLiteral("%1:%2").arg(fbhDirekt ? 1 : 0).arg(heizkreisFrei ? 1 : 0)};
+    // The surfaces line, the longest of a project, is written field by field into one string.
+    const QChar trenner(0x01);
+    text += QLatin1String("\t\t\t\t5");
+    text += trenner;
+    text += QLatin1Char(fbhDirekt ? '1' : '0');
+    text += QLatin1Char(':');
+    text += QLatin1Char(heizkreisFrei ? '1' : '0');
     for (const Heizflaeche& h : heizflaechen) {
-        f << zahl(h.flaeche) << zahl(h.entfernung) << QString::number(h.heizkreis)
-          << QString::number(h.direkt ? 1 : 0) << QString::number(h.anzahlRegister);
+        text += trenner;
+        text += zahl(h.flaeche);
+        text += trenner;
+        text += zahl(h.entfernung);
+        text += trenner;
+        text += QString::number(h.heizkreis);
+        text += trenner;
+        text += QLatin1Char(h.direkt ? '1' : '0');
+        text += trenner;
+        text += QString::number(h.anzahlRegister);
     }
-    text += zeile(4, f);
+    text += QLatin1Char('\n');
 
     if (Kataloge::istRegisterSystem(systemIndex)) {
         QStringList z{QStringLiteral("6")};
@@ -136,14 +149,16 @@ bool RaumData::fromString(const QString& line, const QString& version)
 
 bool RaumData::fromStringFlaechen(const QString& line, const QString& version)
 {
-    const QStringList f = felder(line);
+    // The surfaces line is the longest of a project (five fields for each of up to 30 surfaces):
+    // its fields are read in place.
+    const QList<QStringView> f = QStringView(line).split(QChar(0x01));
     const int code = Zahl::toInt(line.left(1));
     const bool alt = version == QLatin1String("1.0") || version == QLatin1String("1.1");
 
     if (code == TypFlaechen) {
         if (f.size() < 2)
             return false;
-        const QStringList flags = f.at(1).split(QLatin1Char(':'));
+        const QList<QStringView> flags = f.at(1).split(QLatin1Char(':'));
         const int erstes = Zahl::toInt(flags.value(0));
         heizkreisFrei = Zahl::toInt(flags.value(1)) != 0;
         const int proFlaeche = alt ? 4 : 5;
