@@ -3,6 +3,7 @@
 #include "cli/berichtbefehl.h"
 #include "cli/bestellbefehl.h"
 #include "cli/clikontext.h"
+#include "cli/datanormbefehl.h"
 #include "cli/katalogbefehl.h"
 #include "cli/konvertbefehl.h"
 #include "cli/materialbefehl.h"
@@ -35,6 +36,7 @@ const Befehl befehle[] = {
     {"material", &MaterialBefehl::benutzung, &MaterialBefehl::ausfuehren},
     {"report", &BerichtBefehl::benutzung, &BerichtBefehl::ausfuehren},
     {"order", &BestellBefehl::benutzung, &BestellBefehl::ausfuehren},
+    {"datanorm", &DatanormBefehl::benutzung, &DatanormBefehl::ausfuehren},
 };
 
 QString benutzungstext()
@@ -52,6 +54,9 @@ QString benutzungstext()
                        "\"offscreen\".\n"
                        "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
                        "20 Artikelkatalog nicht lesbar.");
+    text += QStringLiteral("\ndatanorm übernimmt Bezeichnungen und Preise aus DATANORM 4 (Codepage 850) und "
+                           "ändert nur deren Bytes; jede Zeile der Ausgabe ist tab-getrennt, die letzte die "
+                           "Summe.");
     return text;
 }
 
