@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -265,6 +266,8 @@ void WHArtikelDlg::datanormEinlesen()
     if (datei.isEmpty())
         return;
     getData();
+    // The user's data folder is made at start-up; one removed since is made again.
+    QDir().mkpath(QFileInfo(Pfade::benutzerArtikelPath()).absolutePath());
     // The first lines of the report, enough for a glance; the batch tool lists them all.
     constexpr int gezeigteZeilen = 12;
     QStringList zeilen;
