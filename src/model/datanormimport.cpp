@@ -357,6 +357,12 @@ DatanormImport::Ergebnis DatanormImport::einlesen(const QString& katalogPfad, co
         e.meldung = nichtGeoeffnet.arg(datanormPfad);
         return e;
     }
+    // The file is read twice (first checked whole, then applied), which a pipe cannot give.
+    if (datanorm.isSequential()) {
+        e.meldung = QStringLiteral("DATANORM-Datei %1 nicht eingelesen: sie ist keine gewöhnliche Datei.")
+                        .arg(datanormPfad);
+        return e;
+    }
     e = anwenden(katalog, datanorm, ausgabe);
     if (e.status != Geschrieben) {
         e.meldung = QStringLiteral("DATANORM-Datei %1 nicht eingelesen: %2").arg(datanormPfad, e.meldung);

@@ -57,7 +57,8 @@ public:
     static Ergebnis einlesen(const QString& katalogPfad, const QString& datanormPfad, const QString& zielPfad,
                              const Ausgabe& ausgabe);
 
-    // The records of an open DATANORM file applied to a catalogue in memory (without the sum
-    // line). A refused file changes nothing and reports nothing.
+    // The records of an open DATANORM file (a device that can seek back to its start)
+    // applied to a catalogue in memory (without the sum line). A refused file changes nothing
+    // and reports nothing.
     static Ergebnis anwenden(KatalogDatei& katalog, QIODevice& datanorm, const Ausgabe& ausgabe);
 };
