@@ -262,7 +262,7 @@ void WHArtikelDlg::datanormEinlesen()
 {
     const QString datei =
         DateiDialog::oeffnen(this, tr("DATANORM einlesen"), Pfade::userDir(),
-                             tr("DATANORM-Dateien (DATANORM.* DATPREIS.* *.0??);;Alle Dateien (*)"));
+                             tr("DATANORM-Dateien (DATANORM.* DATPREIS.* *.0?\?);;Alle Dateien (*)"));
     if (datei.isEmpty())
         return;
     getData();

@@ -281,9 +281,10 @@ private slots:
                                        datanorm({"A;N;12345;00;x;;1;0;Stk;1;R;W;;"})));
         QVERIFY(TestUmgebung::schreibe(tmp.filePath("falsch.001"), kopf + "\xe4"));
         QStringList zeilen;
-        const DatanormImport::Ergebnis e =
-            DatanormImport::einlesen(tmp.filePath(katalogDatei), tmp.filePath(datanormDatei),
-                                     tmp.filePath(zielDatei), [&zeilen](const QString& z) { zeilen << z; });
+        const DatanormImport::Ergebnis e = DatanormImport::einlesen(
+            tmp.filePath(katalogDatei),
+            datanormDatei.startsWith(QLatin1Char('/')) ? datanormDatei : tmp.filePath(datanormDatei),
+            tmp.filePath(zielDatei), [&zeilen](const QString& z) { zeilen << z; });
         QCOMPARE(int(e.status), status);
         QCOMPARE(e.meldung, meldung.contains(QLatin1String("%1")) ? meldung.arg(tmp.path()) : meldung);
         QVERIFY(
