@@ -2,7 +2,6 @@
 
 #include "app/kataloge.h"
 #include "app/zahl.h"
-#include "material/kosten.h"
 #include "model/datanormleser.h"
 #include "model/katalogdatei.h"
 
@@ -12,6 +11,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -192,10 +192,10 @@ private:
             m_katalog.setzeText(i, KatalogDatei::BezeichnungLang, text2);
             was << QStringLiteral("Langtext");
         }
-        if (cent > 0 && cent != Kosten::cent(a.preis)) {
+        if (cent > 0 && cent != std::llround(static_cast<double>(a.preis) * 100.0)) {
             m_katalog.setzePreisCent(i, cent);
             was << QStringLiteral("Preis %1 -> %2")
-                       .arg(Zahl::fest(a.preis, 2), Zahl::fest(Kosten::euro(cent), 2));
+                       .arg(Zahl::fest(a.preis, 2), Zahl::fest(static_cast<double>(cent) / 100.0, 2));
         }
         if (was.isEmpty())
             return;
