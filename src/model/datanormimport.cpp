@@ -124,8 +124,8 @@ private:
     // 10^preiseinheit units times the pack content.
     qint64 packungsCent(const QString& cent, int preiseinheit, double faktor) const
     {
-        // The pack content as the catalogue shows it (six decimals hold every figure it
-        // writes), so that 0.7 counts as 0.7 and not as the float below it.
+        // The pack content to six decimals: the figure the file holds (0.7), not the float
+        // nearest to it (0.69999999).
         const QString f = QString::number(faktor, 'f', 6);
         const unsigned __int128 inhalt =
             f.left(f.size() - 7).toULongLong() * 1000000ULL + f.right(6).toULongLong();
@@ -144,37 +144,47 @@ private:
                                                                            : static_cast<qint64>(ergebnis);
     }
 
-    // The new price of article i from a price in cents, or why it is not taken: returns the
-    // price in cents, 0 when the price stays, -1 when it is passed over (grund says why) and
-    // -2 when the record is refused (grund says why).
-    qint64 preis(int i, const QString& schluessel, const QString& cent, const Preisbasis& basis,
-                 QString& grund) const
+    // What a record's price does to article i: stays (no price, price 0), a new price in
+    // cents, passed over or the record refused, with the reason.
+    struct Preisfolge
     {
-        const QString ohneNullen = QString(cent).remove(QLatin1Char('0'));
-        if (cent.isEmpty() || ohneNullen.isEmpty())
-            return 0;
-        if (schluessel == QLatin1String("2")) {
-            grund = QStringLiteral("Nettopreis (Preiskennzeichen 2)");
-            return -1;
-        }
+        enum Art
+        {
+            Bleibt,
+            Neu,
+            Uebergangen,
+            Abgelehnt
+        } art = Bleibt;
+        qint64 cent = 0;
+        QString grund;
+    };
+
+    Preisfolge preis(int i, const QString& schluessel, const QString& cent, const Preisbasis& basis) const
+    {
+        if (QString(cent).remove(QLatin1Char('0')).isEmpty())
+            return {};
+        if (schluessel == QLatin1String("2"))
+            return {Preisfolge::Uebergangen, 0, QStringLiteral("Nettopreis (Preiskennzeichen 2)")};
         const Artikel& a = m_katalog.liste().at(i);
-        double faktor = 1.0;
-        const int einheit = basis.ausSatz ? einheitVon(basis.mengeneinheit) : a.einheit;
-        if (einheit == a.einheit) {
-            faktor = a.menge;
-        } else if (einheit != 0) {
-            grund = QStringLiteral("Preis je %1, Artikel in %2")
-                        .arg(basis.mengeneinheit, a.einheit >= 1 && a.einheit < Kataloge::einheiten().size()
-                                                      ? Kataloge::einheiten().at(a.einheit)
-                                                      : QStringLiteral("ohne Einheit"));
-            return -1;
+        // Without an A record the price is one of the catalogue's unit.
+        double faktor = a.menge;
+        if (basis.ausSatz) {
+            const int einheit = einheitVon(basis.mengeneinheit);
+            if (einheit == 0) {
+                faktor = 1.0;
+            } else if (einheit != a.einheit) {
+                const QString artikelEinheit =
+                    a.einheit >= 1 && a.einheit < Kataloge::einheiten().size()
+                        ? QStringLiteral("in ") + Kataloge::einheiten().at(a.einheit)
+                        : QStringLiteral("ohne Einheit");
+                return {Preisfolge::Uebergangen, 0,
+                        QStringLiteral("Preis je %1, Artikel %2").arg(basis.mengeneinheit, artikelEinheit)};
+            }
         }
         const qint64 neu = packungsCent(cent, basis.preiseinheit, faktor);
-        if (neu > hoechstpreisCent) {
-            grund = QStringLiteral("Preis über 1000000 EUR");
-            return -2;
-        }
-        return neu;
+        if (neu > hoechstpreisCent)
+            return {Preisfolge::Abgelehnt, 0, QStringLiteral("Preis über 1000000 EUR")};
+        return {neu > 0 ? Preisfolge::Neu : Preisfolge::Bleibt, neu, QString()};
     }
 
     // Takes the new values into article i and reports what changed. An empty text or a price
@@ -230,13 +240,12 @@ private:
             ++m_ergebnis.neu;
             return zeile({QStringLiteral("neu"), nummer, f.at(4)});
         }
-        QString grund;
-        const qint64 cent = preis(i, f.at(6), f.at(9), Preisbasis{pe, f.at(8), true}, grund);
-        if (cent == -2)
-            return abgelehnt(s.zeile, grund);
-        aendere(i, nummer, f.at(4), f.at(5), cent);
-        if (cent == -1)
-            uebergangen(s.zeile, grund);
+        const Preisfolge p = preis(i, f.at(6), f.at(9), Preisbasis{pe, f.at(8), true});
+        if (p.art == Preisfolge::Abgelehnt)
+            return abgelehnt(s.zeile, p.grund);
+        aendere(i, nummer, f.at(4), f.at(5), p.cent);
+        if (p.art == Preisfolge::Uebergangen)
+            uebergangen(s.zeile, p.grund);
     }
 
     void preisSatz(const DatanormLeser::Satz& s)
@@ -273,14 +282,13 @@ private:
                 zeile({QStringLiteral("nicht gefunden"), nummer});
                 continue;
             }
-            QString grund;
-            const qint64 neu = preis(i, schluessel, cent, m_basis.value(i), grund);
-            if (neu == -2)
-                abgelehnt(s.zeile, grund);
-            else if (neu == -1)
-                uebergangen(s.zeile, grund);
+            const Preisfolge p = preis(i, schluessel, cent, m_basis.value(i));
+            if (p.art == Preisfolge::Abgelehnt)
+                abgelehnt(s.zeile, p.grund);
+            else if (p.art == Preisfolge::Uebergangen)
+                uebergangen(s.zeile, p.grund);
             else
-                aendere(i, nummer, QString(), QString(), neu);
+                aendere(i, nummer, QString(), QString(), p.cent);
         }
     }
 
