@@ -1,4 +1,4 @@
-// The DATANORM 4 reader and import: any bytes as the wholesaler's file against the shipped
+// The DATANORM 4 reader and import: any bytes as the wholesaler's file against a small
 // catalogue. A refused file changes nothing and reports nothing; an accepted one leaves a
 // catalogue file that reads back to exactly the articles the import holds in memory (so only
 // the changed fields were replaced, each in its place), with every price inside its range and
@@ -14,11 +14,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* daten, size_t groesse)
 {
-    static const QByteArray original = [] {
-        KatalogDatei k;
-        FuzzPruefung::pruefe(k.laden(QStringLiteral(WH_SHARE_DIR "data/artikel0608.txt")), "Katalog fehlt");
-        return k.bytes();
-    }();
+    // A small catalogue of every unit, with comments, CR LF, blanks and a number twice, so
+    // that a run stays short and the fuzzer goes deep.
+    static const QByteArray original = "# Katalog\r\n01.06.2008\t29.4\r\n2\r\nRohre\r\nZubeh\xf6r\r\n"
+                                       "150010\tRohr 16x2\tRing 200 m\t330.00\t30.0\t1\t200\t1\t1\r\n"
+                                       "  150004\tRohr 10x1,3\t\t56.5\t30\t1\t50\t1\r\n"
+                                       "# Platten\n4711\tPlatte\tlang\t12.00\t0\t2\t2.5\t2\n"
+                                       "4711\tZweite\t\t1\t0\t2\t0.7\t2\n"
+                                       "12345\tGer\xe4t\t\t99.9\t0\t3\t1\t2\t0   \n"
+                                       "777\tKleber\t\t5\t0\t4\t0.25\t2\t0\n"
+                                       "1\tohne\t\t0\t0\t0\t0\t2\n";
     KatalogDatei katalog;
     katalog.setzeBytes(original);
     QByteArray bytes = FuzzPruefung::bytes(daten, groesse);
