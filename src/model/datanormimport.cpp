@@ -61,6 +61,9 @@ public:
             m_index.insert(liste.at(i).artNr, i);
     }
 
+    // A number as an A record writes it that names a catalogue article.
+    bool gesucht(QByteArrayView nummer) const { return artikelIndex(QString::fromLatin1(nummer)) >= 0; }
+
     // An A record seen while the file is checked: how it prices its article, for the P records.
     void merke(const DatanormLeser::Satz& s)
     {
@@ -337,7 +340,8 @@ DatanormImport::Ergebnis DatanormImport::anwenden(KatalogDatei& katalog, QIODevi
 {
     Lauf lauf(katalog, ausgabe);
     DatanormLeser leser(datanorm);
-    const QString fehler = leser.pruefe([&lauf](const DatanormLeser::Satz& s) { lauf.merke(s); });
+    const QString fehler = leser.pruefe([&lauf](QByteArrayView nummer) { return lauf.gesucht(nummer); },
+                                        [&lauf](const DatanormLeser::Satz& s) { lauf.merke(s); });
     if (!fehler.isEmpty()) {
         Ergebnis e;
         e.meldung = fehler;

@@ -146,7 +146,21 @@ QString DatanormLeser::kopfFehler(const QByteArray& kopf)
                           "am Ende 04EUR).");
 }
 
-QString DatanormLeser::pruefe(const std::function<void(const Satz&)>& satz)
+QByteArrayView DatanormLeser::artikelNummer() const
+{
+    if (!m_zeile.startsWith("A;"))
+        return {};
+    const qsizetype anfang = m_zeile.indexOf(';', 2) + 1;
+    if (anfang == 0)
+        return {};
+    qsizetype ende = m_zeile.indexOf(';', anfang);
+    if (ende < 0)
+        ende = m_zeile.size();
+    return QByteArrayView(m_zeile).sliced(anfang, ende - anfang).trimmed();
+}
+
+QString DatanormLeser::pruefe(const std::function<bool(QByteArrayView nummer)>& gesucht,
+                              const std::function<void(const Satz&)>& satz)
 {
     vonVorn();
     QString fehler;
@@ -156,7 +170,8 @@ QString DatanormLeser::pruefe(const std::function<void(const Satz&)>& satz)
         fehler = kopfFehler(m_zeile);
         Satz s;
         while (fehler.isEmpty() && naechsteZeile() && m_fehlerZeile == 0) {
-            if (alsSatz(s))
+            const QByteArrayView nummer = artikelNummer();
+            if (!nummer.isEmpty() && gesucht(nummer) && alsSatz(s))
                 satz(s);
         }
     }
