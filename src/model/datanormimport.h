@@ -58,7 +58,7 @@ public:
                              const Ausgabe& ausgabe);
 
     // The records of an open DATANORM file (a device that can seek back to its start)
-    // applied to a catalogue in memory (without the sum line). A refused file changes nothing
-    // and reports nothing.
+    // applied to a catalogue in memory (without the sum line); the status Geschrieben says
+    // the file was taken. A refused file changes nothing and reports nothing.
     static Ergebnis anwenden(KatalogDatei& katalog, QIODevice& datanorm, const Ausgabe& ausgabe);
 };
