@@ -2,13 +2,13 @@
 # Builds the libFuzzer targets in build-fuzz (clang, address and undefined-behaviour
 # sanitizers) and runs each on its corpus for SECONDS (default 20). Fails on any crash,
 # sanitizer report, leak or input that runs longer than 10 s.
-# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: projekt import katalog anwender vorlage ablauf)
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: projekt import katalog anwender vorlage ablauf datanorm)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sekunden=${1:-20}
 shift || true
 ziele=("$@")
-[ ${#ziele[@]} -gt 0 ] || ziele=(projekt import katalog anwender vorlage ablauf)
+[ ${#ziele[@]} -gt 0 ] || ziele=(projekt import katalog anwender vorlage ablauf datanorm)
 
 bash scripts/deps.sh
 fehlend=()

@@ -31,7 +31,12 @@ void Pfade::setUserDir(const QString& dir)
 
 QString Pfade::artikelPath()
 {
-    return g_applDir + QStringLiteral("data/artikel0608.txt");
+    const QString eigener = benutzerArtikelPath();
+    return QFileInfo::exists(eigener) ? eigener : g_applDir + QStringLiteral("data/artikel0608.txt");
+}
+QString Pfade::benutzerArtikelPath()
+{
+    return g_userDir + QStringLiteral("data/artikel0608.txt");
 }
 QString Pfade::anwenderPath()
 {

@@ -13,12 +13,16 @@ public:
     static void setApplDir(const QString& dir);
     static void setUserDir(const QString& dir);
 
-    static QString artikelPath();  // applDir + "data/artikel0608.txt"
+    // The catalogue the program and the batch tool read: the user's own, into which DATANORM
+    // prices are taken, when there is one, else applDir + "data/artikel0608.txt".
+    static QString artikelPath();
     static QString anwenderPath(); // userDir + "data/anwender.txt"
     static QString vorlagenDir();  // applDir + "ausdrucke/"
     static QString ausgabeDir();   // userDir + "ausdrucke/"
     static QString projekteDir();  // userDir + "projekte"
     static QString hilfeDir();     // applDir + "hilfe"
+    // userDir + "data/artikel0608.txt".
+    static QString benutzerArtikelPath();
 
     // Creates the user folder and its "projekte", "ausdrucke" and "data" where they are
     // missing (an installed program's first start on a new account). Returns an empty text

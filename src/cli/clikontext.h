@@ -17,7 +17,7 @@ public:
     QTextStream& out() { return m_out; }
     QTextStream& err() { return m_err; }
 
-    // Reads the catalogue from the application folder as at start-up; on failure prints its
+    // Reads the catalogue as at start-up (the user's, else the installation's); on failure prints its
     // message and returns false (the caller ends with exit code 20).
     bool ladeKatalog();
 

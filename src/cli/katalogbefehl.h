@@ -4,7 +4,7 @@
 
 class CliKontext;
 
-// "catalogue -o OUT": writes the catalogue read from the application folder in its
+// "catalogue -o OUT": writes the catalogue the program reads (the user's, else the installation's) in its
 // canonical text form.
 class KatalogBefehl
 {

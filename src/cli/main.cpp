@@ -3,6 +3,7 @@
 #include "cli/berichtbefehl.h"
 #include "cli/bestellbefehl.h"
 #include "cli/clikontext.h"
+#include "cli/datanormbefehl.h"
 #include "cli/gaebbefehl.h"
 #include "cli/katalogbefehl.h"
 #include "cli/konvertbefehl.h"
@@ -37,6 +38,7 @@ const Befehl befehle[] = {
     {"report", &BerichtBefehl::benutzung, &BerichtBefehl::ausfuehren},
     {"order", &BestellBefehl::benutzung, &BestellBefehl::ausfuehren},
     {"gaeb", &GaebBefehl::benutzung, &GaebBefehl::ausfuehren},
+    {"datanorm", &DatanormBefehl::benutzung, &DatanormBefehl::ausfuehren},
 };
 
 QString benutzungstext()
@@ -56,6 +58,9 @@ QString benutzungstext()
                        "Dezimalkomma, UTF-8).\n"
                        "gaeb schreibt das Leistungsverzeichnis als GAEB DA XML 3.3: 83 Angebotsaufforderung, "
                        "84 Angebotsabgabe, 82 Kostenanschlag.\n"
+                       "datanorm übernimmt Bezeichnungen und Preise aus DATANORM 4 (Codepage 850) und "
+                       "ändert nur deren Bytes; jede Zeile der Ausgabe ist tab-getrennt, die letzte die "
+                       "Summe.\n"
                        "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
                        "20 Artikelkatalog nicht lesbar.");
     return text;

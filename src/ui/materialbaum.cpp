@@ -149,8 +149,13 @@ void MaterialBaum::aktualisieren(bool& aufbauen)
     } else {
         for (QTreeWidgetItemIterator it(m_baum); *it; ++it) {
             const int pos = position(*it);
-            if (pos >= 0)
-                (*it)->setText(3, mengeText(katalog.at(pos)));
+            if (pos < 0)
+                continue;
+            // Descriptions and prices may have changed too (a DATANORM import).
+            const Artikel& a = katalog.at(pos);
+            (*it)->setText(1, a.bezeichnung);
+            (*it)->setText(2, Zahl::fest(a.preis, 2));
+            (*it)->setText(3, mengeText(a));
         }
     }
     for (int g = 1; g < gruppenItems.size(); ++g) {

@@ -35,8 +35,8 @@ public:
                                      QLabel* summeMwstText, QLabel* summeMwst);
 
     // Builds the rows when aufbauen is true (and clears it), otherwise rewrites each article
-    // row's quantity from the catalogue; then every group row is closed and shows its sum,
-    // and the header names the columns of a group row.
+    // row's description, price and quantity from the catalogue; then every group row is closed and shows its
+    // sum, and the header names the columns of a group row.
     void aktualisieren(bool& aufbauen);
     // The group row above an article row shows its group's sum again.
     void gruppenSummeZeigen(QTreeWidgetItem* artikelZeile);

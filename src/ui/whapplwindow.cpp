@@ -14,6 +14,7 @@
 #include "ui/whbestellungdlg.h"
 #include "ui/whhelpwindow.h"
 #include "ui/whmainwidget.h"
+#include "ui/whmaterialwidget.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -288,6 +289,11 @@ void WHApplWindow::showAnwenderDlg()
 void WHApplWindow::showArtikelDlg()
 {
     WHArtikelDlg dlg(this);
+    // New prices and descriptions show on the material page at once.
+    connect(&dlg, &WHArtikelDlg::katalogGeaendert, this, [this] {
+        if (auto* seite = qobject_cast<WHMaterialWidget*>(m_mainWidget->seite(7)))
+            seite->updateLVArtikel();
+    });
     dlg.exec();
 }
 

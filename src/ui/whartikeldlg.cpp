@@ -4,12 +4,18 @@
 #include "app/pfade.h"
 #include "app/zahl.h"
 #include "model/artikelliste.h"
+#include "model/datanormimport.h"
 #include "ui/benannt.h"
+#include "ui/dateidialog.h"
 #include "ui/layoutsaver.h"
+#include "ui/messagebox.h"
 #include "ui/whartikelsuchen.h"
 #include "ui/whhelpwindow.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,6 +65,7 @@ WHArtikelDlg::WHArtikelDlg(QWidget* parent) : QDialog(parent)
     PBAddArt = neuerKnopf("PBAddArt", ":/icons/icons/new.xpm");
     PBDeleteArt = neuerKnopf("PBDeleteArt", ":/icons/icons/trash.xpm");
     PBSpeichern = neuerKnopf("PBSpeichern", nullptr);
+    PBDatanorm = neuerKnopf("PBDatanorm", nullptr);
     PBHilfe = neuerKnopf("PBHilfe", nullptr);
     PBExit = neuerKnopf("PBExit", nullptr);
     // The master is a viewer: the catalogue is not edited here.
@@ -97,7 +104,7 @@ WHArtikelDlg::WHArtikelDlg(QWidget* parent) : QDialog(parent)
          {PBgoFirst, PBgoPrevious, PBgoNext, PBgoLast, PBSuchen, PBUndoArt, PBAddArt, PBDeleteArt})
         knoepfe->addWidget(b);
     knoepfe->addStretch(1);
-    for (QPushButton* b : {PBSpeichern, PBHilfe, PBExit})
+    for (QPushButton* b : {PBDatanorm, PBSpeichern, PBHilfe, PBExit})
         knoepfe->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
@@ -110,6 +117,7 @@ WHArtikelDlg::WHArtikelDlg(QWidget* parent) : QDialog(parent)
     connect(PBgoNext, &QPushButton::clicked, this, &WHArtikelDlg::goNext);
     connect(PBgoLast, &QPushButton::clicked, this, &WHArtikelDlg::goLast);
     connect(PBSuchen, &QPushButton::clicked, this, &WHArtikelDlg::suchen);
+    connect(PBDatanorm, &QPushButton::clicked, this, &WHArtikelDlg::datanormEinlesen);
     connect(PBHilfe, &QPushButton::clicked, this, &WHArtikelDlg::help);
     connect(PBExit, &QPushButton::clicked, this, &WHArtikelDlg::exit);
 
@@ -143,6 +151,7 @@ void WHArtikelDlg::languageChange()
     PBgoLast->setToolTip(tr("Letzter Artikel"));
     PBSuchen->setToolTip(tr("Artikel suchen"));
     PBSpeichern->setText(tr("S&peichern"));
+    PBDatanorm->setText(tr("&DATANORM einlesen..."));
     PBHilfe->setText(tr("Hilfe"));
     PBExit->setText(tr("&Schliessen"));
     showData();
@@ -247,4 +256,53 @@ void WHArtikelDlg::exit()
 {
     getData();
     accept();
+}
+
+void WHArtikelDlg::datanormEinlesen()
+{
+    const QString datei =
+        DateiDialog::oeffnen(this, tr("DATANORM einlesen"), Pfade::userDir(),
+                             tr("DATANORM-Dateien (DATANORM.* DATPREIS.* *.0?\?);;Alle Dateien (*)"));
+    if (datei.isEmpty())
+        return;
+    getData();
+    // The user's data folder is made at start-up; one removed since is made again.
+    QDir().mkpath(QFileInfo(Pfade::benutzerArtikelPath()).absolutePath());
+    // The first lines of the report, enough for a glance; the batch tool lists them all.
+    constexpr int gezeigteZeilen = 12;
+    QStringList zeilen;
+    int weitere = 0;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const DatanormImport::Ergebnis e = DatanormImport::einlesen(
+        Pfade::artikelPath(), datei, Pfade::benutzerArtikelPath(), [&](const QString& zeile) {
+            if (zeile.startsWith(QLatin1String("Summe\t")))
+                return;
+            if (zeilen.size() < gezeigteZeilen)
+                zeilen.append(QString(zeile).replace(QLatin1Char('\t'), QLatin1Char(' ')));
+            else
+                ++weitere;
+        });
+    QApplication::restoreOverrideCursor();
+    if (e.status != DatanormImport::Geschrieben) {
+        MessageBox::critical(this, tr("Fehler"), MessageBox::klartext(e.meldung));
+        return;
+    }
+    ArtikelListe& katalog = ArtikelListe::global();
+    for (const Artikel& neu : e.geaendert) {
+        if (Artikel* a = katalog.findArtikel(neu.artNr)) {
+            a->bezeichnung = neu.bezeichnung;
+            a->bezeichnungLang = neu.bezeichnungLang;
+            a->preis = neu.preis;
+        }
+    }
+    showData();
+    if (!e.geaendert.isEmpty())
+        emit katalogGeaendert();
+    QString text = tr("%1 eingelesen:\n%2").arg(QFileInfo(datei).fileName(), e.zaehlung());
+    if (!zeilen.isEmpty())
+        text += QStringLiteral("\n\n") + zeilen.join(QLatin1Char('\n'));
+    if (weitere > 0)
+        text += tr("\n… und %1 weitere Zeilen").arg(weitere);
+    text += tr("\n\nArtikelkatalog gespeichert in %1").arg(Pfade::benutzerArtikelPath());
+    MessageBox::information(this, tr("DATANORM-Import"), MessageBox::klartext(text));
 }

@@ -34,6 +34,14 @@ public slots:
     // The search dialog, by description when the description field has the focus, else by
     // number.
     virtual void suchen();
+    // "&DATANORM einlesen...": the prices and descriptions of a DATANORM 4 file into the
+    // user's catalogue, which the program and the batch tool read from then on, and into the
+    // catalogue in memory; a summary tells what was taken.
+    void datanormEinlesen();
+
+signals:
+    // Descriptions or prices of the catalogue in memory changed.
+    void katalogGeaendert();
 
 public:
     // Takes the fields back into the current article, makes article index (kept inside the
@@ -61,6 +69,7 @@ private:
     QPushButton* PBAddArt;
     QPushButton* PBDeleteArt;
     QPushButton* PBSpeichern;
+    QPushButton* PBDatanorm;
     QPushButton* PBHilfe;
     QPushButton* PBExit;
     QList<QLabel*> m_labels;
