@@ -1,5 +1,6 @@
 #include "app/einstellungen.h"
 #include "app/pfade.h"
+#include "cli/abgleichbefehl.h"
 #include "cli/berichtbefehl.h"
 #include "cli/bestellbefehl.h"
 #include "cli/clikontext.h"
@@ -35,6 +36,7 @@ const Befehl befehle[] = {
     {"material", &MaterialBefehl::benutzung, &MaterialBefehl::ausfuehren},
     {"report", &BerichtBefehl::benutzung, &BerichtBefehl::ausfuehren},
     {"order", &BestellBefehl::benutzung, &BestellBefehl::ausfuehren},
+    {"abgleich", &AbgleichBefehl::benutzung, &AbgleichBefehl::ausfuehren},
 };
 
 QString benutzungstext()
@@ -44,14 +46,16 @@ QString benutzungstext()
                        "Befehle:\n");
     for (const Befehl& b : befehle)
         text += QStringLiteral("  ") + b.benutzung() + QLatin1Char('\n');
-    text +=
-        QStringLiteral("\nOhne --appl-dir und --user-dir kommen beide Ordner aus denselben Einstellungen wie "
-                       "im Programm.\n"
-                       "report --pdf schreibt die Seiten, wie die Vorschau sie druckt (A4, Kopf aus den "
-                       "Anwenderdaten des Benutzerordners); ohne Anzeige läuft es auf der Plattform "
-                       "\"offscreen\".\n"
-                       "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
-                       "20 Artikelkatalog nicht lesbar.");
+    text += QStringLiteral(
+        "\nOhne --appl-dir und --user-dir kommen beide Ordner aus denselben Einstellungen wie "
+        "im Programm.\n"
+        "report --pdf und abgleich --pdf schreiben die Seiten, wie die Vorschau sie druckt (A4, Kopf aus den "
+        "Anwenderdaten des Benutzerordners); ohne Anzeige läuft es auf der Plattform "
+        "\"offscreen\".\n"
+        "abgleich ohne -o, --pdf und --csv schreibt die Tabelle als CSV (UTF-8) auf stdout, "
+        "Warnungen als Zeilen auf stderr.\n"
+        "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
+        "20 Artikelkatalog nicht lesbar.");
     return text;
 }
 

@@ -11,6 +11,7 @@
 #include "model/projektdata.h"
 #include "model/raumdata.h"
 #include "model/sonstigdata.h"
+#include "reports/abgleichbericht.h"
 #include "reports/vorlage.h"
 
 #include <QDir>
@@ -86,6 +87,8 @@ BerichtErgebnis Berichte::zusammenstellen(Art art, ProjektBaum& baum)
         return kostenvoranschlag(baum);
     case Kostenangebot:
         return kostenangebot(baum);
+    case HydraulischerAbgleich:
+        return AbgleichBericht::erstelle(baum);
     }
     return BerichtErgebnis();
 }

@@ -75,6 +75,7 @@ WHApplWindow::WHApplWindow(QWidget* parent) : QMainWindow(parent)
     connect(stdtBestellung, &QAction::triggered, this, &WHApplWindow::showBestellungDlg);
     connect(stdtArtikelStamm, &QAction::triggered, this, &WHApplWindow::showArtikelDlg);
     connect(stdtAnwender, &QAction::triggered, this, &WHApplWindow::showAnwenderDlg);
+    connect(stdtAbgleich, &QAction::triggered, this, &WHApplWindow::showAbgleichDlg);
 
     languageChange();
     setzeTitel();
@@ -116,6 +117,7 @@ void WHApplWindow::erzeugeAktionen()
     stdtBestellung = aktion("stdtBestellung");
     stdtArtikelStamm = aktion("stdtArtikelStamm");
     stdtAnwender = aktion("stdtAnwender");
+    stdtAbgleich = aktion("stdtAbgleich");
     actionProjekteingaben = aktion("actionProjekteingaben", druckSymbol);
     actionKosten = aktion("actionKosten", druckSymbol);
 
@@ -157,6 +159,7 @@ void WHApplWindow::erzeugeMenues()
     stammMenu = menuBar()->addMenu(QString());
     stammMenu->setObjectName(QStringLiteral("stammMenu"));
     stammMenu->addAction(stdtBestellung);
+    stammMenu->addAction(stdtAbgleich);
     stammMenu->addSeparator();
     stammMenu->addAction(stdtArtikelStamm);
     stammMenu->addSeparator();
@@ -209,6 +212,7 @@ void WHApplWindow::languageChange()
         {stdtBestellung, tr("&Bestellformular"), tr("Bestellformular")},
         {stdtArtikelStamm, tr("Artikelsta&mm"), tr("Artikelstamm")},
         {stdtAnwender, tr("&Anwender Angaben"), tr("Anwender Angaben")},
+        {stdtAbgleich, tr("&Hydraulischer Abgleich..."), tr("Hydraulischer Abgleich")},
     };
     for (const Text& t : texte) {
         t.aktion->setText(t.text);
@@ -292,6 +296,11 @@ void WHApplWindow::showBestellungDlg()
     ArtikelListe::global().clearBestellMengen();
     dlg.updateLVArtikel();
     dlg.exec();
+}
+
+void WHApplWindow::showAbgleichDlg()
+{
+    m_mainWidget->hydraulischerAbgleich();
 }
 
 void WHApplWindow::on_actionProjekteingaben_activated()

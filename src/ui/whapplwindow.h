@@ -39,6 +39,7 @@ public slots:
     void showAnwenderDlg();
     void showArtikelDlg();
     void showBestellungDlg();
+    void showAbgleichDlg();
     void on_actionProjekteingaben_activated();
     void on_actionKosten_activated();
 
@@ -90,6 +91,7 @@ private:
     QAction* stdtBestellung = nullptr;
     QAction* stdtArtikelStamm = nullptr;
     QAction* stdtAnwender = nullptr;
+    QAction* stdtAbgleich = nullptr;
     QAction* actionProjekteingaben = nullptr;
     QAction* actionKosten = nullptr;
     QMenu* fileMenu = nullptr;

@@ -30,6 +30,8 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
     PBVorschlag->setIcon(QIcon(QStringLiteral(":/icons/icons/rechner.xpm")));
     PBBestellDlg = new QPushButton(this);
     PBBestellDlg->setObjectName(QStringLiteral("PBBestellDlg"));
+    PBAbgleich = new QPushButton(this);
+    PBAbgleich->setObjectName(QStringLiteral("PBAbgleich"));
 
     treeWidget = MaterialBaum::neuerBaum(this);
     m_artikelBaum = std::make_unique<MaterialBaum>(treeWidget, MaterialBaum::Bedarf);
@@ -46,6 +48,7 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
     kopf->addStretch(1);
     kopf->addWidget(PBVorschlag);
     kopf->addWidget(PBBestellDlg);
+    kopf->addWidget(PBAbgleich);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kopf);
@@ -54,6 +57,7 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
         MaterialBaum::summenRaster(TextLabel3, LSumme, TextLabel2, LMwst, TextLabel4, LSummeMwst));
 
     connect(PBVorschlag, &QPushButton::clicked, this, &WHMaterialWidget::Vorschlag);
+    connect(PBAbgleich, &QPushButton::clicked, this, &WHMaterialWidget::Abgleich);
     connect(PBBestellDlg, &QPushButton::clicked, this, &WHMaterialWidget::on_PBBestellDlg_clicked);
     connect(treeWidget, &QTreeWidget::itemChanged, this, &WHMaterialWidget::on_treeWidget_itemChanged);
     connect(treeWidget, &QTreeWidget::currentItemChanged, this,
@@ -69,6 +73,7 @@ void WHMaterialWidget::languageChange()
     setWindowTitle(tr("Materialliste"));
     TextLabel1->setText(tr("Materialzusammenstellung für das Angebot"));
     PBVorschlag->setText(tr("Be&rechnen"));
+    PBAbgleich->setText(tr("Hydraulischer &Abgleich"));
     PBBestellDlg->setText(tr("B&estellformular"));
     TextLabel3->setText(tr("Summe"));
     TextLabel2->setText(tr("zzgl. Mwst"));

@@ -32,6 +32,8 @@ public:
 signals:
     // "Be&rechnen": the central widget runs the material computation.
     void Vorschlag();
+    // "Hydraulischer &Abgleich": the central widget opens the balancing dialog.
+    void Abgleich();
 
 public slots:
     void languageChange();
@@ -48,6 +50,7 @@ private:
     QLabel* TextLabel1;
     QPushButton* PBVorschlag;
     QPushButton* PBBestellDlg;
+    QPushButton* PBAbgleich;
     QTreeWidget* treeWidget;
     QLabel* TextLabel3;
     QLabel* LSumme;
