@@ -169,7 +169,7 @@ WHAbgleichDlg::WHAbgleichDlg(const ProjektBaum& baum, QWidget* parent) : QDialog
     connect(PBDrucken, &QPushButton::clicked, this, &WHAbgleichDlg::drucken);
     connect(PBSchliessen, &QPushButton::clicked, this, &QDialog::accept);
     languageChange();
-    resize(1100, 600);
+    resize(1260, 640);
 }
 
 void WHAbgleichDlg::languageChange()
