@@ -24,9 +24,10 @@ constexpr double fbhKopf = 10.0; // header of a floor heating loop, m
 constexpr double fbhRegisterFlaeche = 5.0;
 constexpr int fbhKreisRegister = 4;
 
+// ṁ = Q / (c · Δθ); no output or no spread carries no water.
 double massenstrom(double leistung, double spreizung)
 {
-    return leistung > 0.0 ? leistung / (Wasser::waermekapazitaet * spreizung) : 0.0;
+    return leistung > 0.0 && spreizung > 0.0 ? leistung / (Wasser::waermekapazitaet * spreizung) : 0.0;
 }
 
 // A register of area a of a circuit with header: length p·a, fittings and meander bends.
@@ -80,10 +81,7 @@ double Abgleich::kvWert(double volumenstrom, double dp)
 
 QString Abgleich::zahl(double wert, int stellen)
 {
-    // A value that rounds to zero prints without sign, never as "-0,00".
-    if (!std::isfinite(wert) || std::abs(wert) < 0.5 * std::pow(10.0, -stellen))
-        wert = 0.0;
-    return Zahl::fest(wert, stellen).replace(QLatin1Char('.'), QLatin1Char(','));
+    return Zahl::fest(std::isfinite(wert) ? wert : 0.0, stellen).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 void Abgleich::fuelle(Abgang& abgang, double l16, double massenstrom, const QList<Zweig>& zweige,

@@ -15,6 +15,8 @@ namespace {
 using Abgang = Abgleich::Abgang;
 using Verteiler = Abgleich::Verteiler;
 
+constexpr int zeilenJeTabelle = 25;
+
 QString feld(const QString& text)
 {
     if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
@@ -126,14 +128,15 @@ BerichtErgebnis AbgleichBericht::dokument(const Abgleich::Ergebnis& e, const Pro
     {
         Kopf,
         Etage,
+        Tabelle,
         Zeile,
         VerteilerZeile,
         Pumpe
     };
     QStringList v;
     if (!Vorlage::ladeAlle({QStringLiteral("abgleichkopf"), QStringLiteral("abgleichetage"),
-                            QStringLiteral("abgleichzeile"), QStringLiteral("abgleichverteiler"),
-                            QStringLiteral("abgleichpumpe")},
+                            QStringLiteral("abgleichtabelle"), QStringLiteral("abgleichzeile"),
+                            QStringLiteral("abgleichverteiler"), QStringLiteral("abgleichpumpe")},
                            v, r.fehlerText))
         return r;
 
@@ -155,10 +158,16 @@ BerichtErgebnis AbgleichBericht::dokument(const Abgleich::Ergebnis& e, const Pro
     Vorlage::block(html, QStringLiteral("LEER"), e.verteiler.isEmpty());
 
     for (const Verteiler& vt : e.verteiler) {
-        QString etage = v[Etage];
-        Vorlage::ersetzeText(etage, QStringLiteral("%Etage%"), vt.etage);
-        html += etage;
-        for (const Abgang& a : vt.abgaenge) {
+        for (int i = 0; i < vt.abgaenge.size(); ++i) {
+            // A long manifold goes on under its heading again in a table of its own: the page
+            // layout is cut before headings, and it slows down with the size of one piece.
+            if (i % zeilenJeTabelle == 0) {
+                QString etage = v[Etage];
+                Vorlage::ersetzeText(etage, QStringLiteral("%Etage%"),
+                                     i == 0 ? vt.etage : vt.etage + QStringLiteral(" (Fortsetzung)"));
+                html += (i == 0 ? QString() : QStringLiteral("</table>\n")) + etage + v[Tabelle];
+            }
+            const Abgang& a = vt.abgaenge.at(i);
             QString t = v[Zeile];
             setze(t, "%Hintergrund%",
                   a.warnungen.isEmpty() ? QStringLiteral("#ffffff") : QStringLiteral("#fde2c8"));

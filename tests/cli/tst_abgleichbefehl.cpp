@@ -58,8 +58,8 @@ private slots:
         QVERIFY(QFile::copy(TestUmgebung::shareDir() + QStringLiteral("data/ventile.txt"),
                             applDir + QStringLiteral("data/ventile.txt")));
         QVERIFY(QDir().mkpath(applDir + QStringLiteral("ausdrucke")));
-        for (const char* name :
-             {"abgleichkopf", "abgleichetage", "abgleichzeile", "abgleichverteiler", "abgleichpumpe"}) {
+        for (const char* name : {"abgleichkopf", "abgleichetage", "abgleichtabelle", "abgleichzeile",
+                                 "abgleichverteiler", "abgleichpumpe"}) {
             const QString datei =
                 QStringLiteral("ausdrucke/") + QLatin1String(name) + QStringLiteral(".html");
             QVERIFY(QFile::copy(TestUmgebung::shareDir() + datei, applDir + datei));
