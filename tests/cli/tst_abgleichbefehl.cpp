@@ -114,6 +114,11 @@ private slots:
         QVERIFY(html.contains(QStringLiteral("Bad; &quot;G\u00e4ste&quot; &lt;1&gt;")));
         QVERIFY(html.contains(QStringLiteral("10,0 K")));
         QVERIFY(!html.contains(QStringLiteral("%Raum%")));
+        // Without the option the tool takes the spread of the settings: 8 K gives 34.82 kg/h.
+        const CliBeispiel::Lauf ausEinstellungen =
+            CliBeispiel::starte(applDir, userDir, {QStringLiteral("abgleich"), projekt});
+        QVERIFY2(ausEinstellungen.out.contains(QStringLiteral(";Direkt;1;1;2,00;324,0;34,82;")),
+                 qPrintable(ausEinstellungen.out));
         QSettings(QSettings::UserScope, QStringLiteral("Belvoro"), QStringLiteral("wh"))
             .remove(QStringLiteral("Abgleich"));
     }
