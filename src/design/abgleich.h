@@ -84,6 +84,12 @@ public:
         double volumenstrom = 0.0;
         double foerderhoehe = 0.0; // pump head, mbar; 0 without any outlet
         QStringList meldungen;     // every warning message, in outlet order
+
+        // The pump head as metres of water column, the form pump curves use.
+        double foerderhoeheMeter() const
+        {
+            return wasser.dichte > 0.0 ? foerderhoehe * 100.0 / (wasser.dichte * 9.81) : 0.0;
+        }
     };
 
     // Checks each room as the material run does (the first failing room stops with its

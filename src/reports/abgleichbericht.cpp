@@ -216,7 +216,7 @@ BerichtErgebnis AbgleichBericht::dokument(const Abgleich::Ergebnis& e, const Pro
     setze(t, "%Massenstrom%", z(e.massenstrom, 2));
     setze(t, "%Volumenstrom%", z(e.volumenstrom * 1000.0, 2));
     setze(t, "%Foerderhoehe%", z(e.foerderhoehe, 2));
-    setze(t, "%FoerderhoeheM%", z(e.foerderhoehe * 100.0 / (e.wasser.dichte * 9.81), 2));
+    setze(t, "%FoerderhoeheM%", z(e.foerderhoeheMeter(), 2));
     html += t;
 
     r.html = html;

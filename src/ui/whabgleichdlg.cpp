@@ -198,13 +198,18 @@ bool WHAbgleichDlg::berechne()
     return true;
 }
 
-bool WHAbgleichDlg::rechne()
+AbgleichEinstellungen WHAbgleichDlg::werte() const
 {
     AbgleichEinstellungen werte;
     werte.spreizung = SBSpreizung->value();
     werte.ventildruck = SBVentildruck->value();
     werte.pumpenzuschlag = SBZuschlag->value();
-    m_ergebnis = Abgleich::berechne(m_baum, werte, m_tabelle);
+    return werte;
+}
+
+bool WHAbgleichDlg::rechne()
+{
+    m_ergebnis = Abgleich::berechne(m_baum, werte(), m_tabelle);
     if (m_ergebnis.ok)
         zeige();
     return m_ergebnis.ok;
@@ -212,11 +217,7 @@ bool WHAbgleichDlg::rechne()
 
 void WHAbgleichDlg::werteGeaendert()
 {
-    AbgleichEinstellungen werte;
-    werte.spreizung = SBSpreizung->value();
-    werte.ventildruck = SBVentildruck->value();
-    werte.pumpenzuschlag = SBZuschlag->value();
-    werte.schreibe();
+    werte().schreibe();
     if (!rechne())
         MessageBox::critical(this, tr("Fehler"), MessageBox::klartext(m_ergebnis.fehlerText));
 }
@@ -251,10 +252,10 @@ void WHAbgleichDlg::zeige()
     LWWarnungen->addItems(e.meldungen.isEmpty() ? QStringList{tr("keine")} : e.meldungen);
     for (int i = 0; i < LWWarnungen->count() && !e.meldungen.isEmpty(); ++i)
         LWWarnungen->item(i)->setBackground(warnFarbe);
-    TLPumpe->setText(tr("<b>Pumpe:</b> %1 Verteiler, Förderstrom %2 l/h, Förderhöhe %3 mbar (%4 m)")
-                         .arg(e.verteiler.size())
-                         .arg(z(e.volumenstrom * 1000.0, 2), z(e.foerderhoehe, 2),
-                              z(e.foerderhoehe * 100.0 / (e.wasser.dichte * 9.81), 2)));
+    TLPumpe->setText(
+        tr("<b>Pumpe:</b> %1 Verteiler, Förderstrom %2 l/h, Förderhöhe %3 mbar (%4 m)")
+            .arg(e.verteiler.size())
+            .arg(z(e.volumenstrom * 1000.0, 2), z(e.foerderhoehe, 2), z(e.foerderhoeheMeter(), 2)));
 }
 
 QTableWidget* WHAbgleichDlg::tabelle(const Abgleich::Verteiler& v)

@@ -26,8 +26,6 @@ public:
     // error box; false then, and the dialog is not to be opened.
     bool berechne();
 
-    const Abgleich::Ergebnis& ergebnis() const { return m_ergebnis; }
-
 public slots:
     void languageChange();
     // A design value changed: stored in the settings, the tables recomputed.
@@ -37,6 +35,7 @@ public slots:
     void help();
 
 private:
+    AbgleichEinstellungen werte() const;
     bool rechne();
     void zeige();
     QTableWidget* tabelle(const Abgleich::Verteiler& verteiler);
