@@ -157,6 +157,11 @@ void Bench::stapel(const QVector<Groesse>& groessen)
         miss(QStringLiteral("Laden + Speichern (convert)"),
              {QStringLiteral("convert"), datei, QStringLiteral("-o"), aus + QStringLiteral(".bwh")});
         miss(QStringLiteral("Materialberechnung (material)"), {QStringLiteral("material"), datei});
+        miss(QStringLiteral("Abgleich CSV (abgleich)"),
+             {QStringLiteral("abgleich"), datei, QStringLiteral("--csv"), aus + QStringLiteral(".csv")});
+        if (m_pdf)
+            miss(QStringLiteral("Abgleich PDF (abgleich)"),
+                 {QStringLiteral("abgleich"), datei, QStringLiteral("--pdf"), aus + QStringLiteral(".pdf")});
         for (const char* art : {"eingaben1", "eingaben2", "kostenvoranschlag", "kostenangebot"}) {
             const QString kind = QLatin1String(art);
             miss(

@@ -1,6 +1,6 @@
 // A fuzzed project through everything the program does with it: the checks of every room,
-// the material run, the circuit estimate and all four reports. Every value stays finite and
-// no document shows "inf" or "nan".
+// the material run, the circuit estimate, all four reports and the hydraulic balancing with its
+// CSV. Every value stays finite and no document shows "inf" or "nan".
 #include "fuzzpruefung.h"
 
 #include "design/raumpruefung.h"
@@ -12,6 +12,8 @@
 #include "model/projektbaum.h"
 #include "model/projektdatei.h"
 #include "model/raumdata.h"
+#include "model/ventiltabelle.h"
+#include "reports/abgleichbericht.h"
 #include "reports/berichte.h"
 
 #include <cmath>
@@ -50,5 +52,18 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* daten, size_t groesse
         FuzzPruefung::ohneUnendlich(b.html, baum);
     }
     FuzzPruefung::endlich(baum);
+
+    // The balancing stops at a failing room like the material run; otherwise every figure is a
+    // number.
+    const BerichtErgebnis abgleich = Berichte::erstelle(Berichte::HydraulischerAbgleich, baum);
+    if (abgleich.ok) {
+        FuzzPruefung::ohneUnendlich(abgleich.html, baum);
+        VentilTabelle tabelle;
+        QString hinweis;
+        tabelle.lade(hinweis);
+        const Abgleich::Ergebnis e = Abgleich::berechne(baum, AbgleichEinstellungen(), tabelle);
+        FuzzPruefung::pruefe(e.ok, "Abgleich");
+        FuzzPruefung::ohneUnendlich(QString::fromUtf8(AbgleichBericht::csv(e)), baum);
+    }
     return 0;
 }

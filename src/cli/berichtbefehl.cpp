@@ -36,9 +36,11 @@ bool art(const QString& name, int stand, Berichte::Art& ergebnis)
     return true;
 }
 
+} // namespace
+
 // The document's pages as the preview prints them, with the header of the user's data as the
 // program has them after its start (the user file, then the host's "anwender.ini").
-bool schreibePdf(CliKontext& k, const BerichtErgebnis& r, const QString& ziel)
+bool BerichtBefehl::schreibePdf(CliKontext& k, const BerichtErgebnis& r, const QString& ziel)
 {
     AnwenderDaten::global().load(Pfade::anwenderPath());
     AnwenderDaten::uebernehmeAnwenderIni();
@@ -57,8 +59,6 @@ bool schreibePdf(CliKontext& k, const BerichtErgebnis& r, const QString& ziel)
     k.err() << fehler << Qt::endl;
     return false;
 }
-
-} // namespace
 
 int BerichtBefehl::ausfuehren(CliKontext& k, QStringList args)
 {

@@ -1,5 +1,6 @@
 #include "app/einstellungen.h"
 #include "app/pfade.h"
+#include "cli/abgleichbefehl.h"
 #include "cli/berichtbefehl.h"
 #include "cli/bestellbefehl.h"
 #include "cli/clikontext.h"
@@ -39,6 +40,7 @@ const Befehl befehle[] = {
     {"order", &BestellBefehl::benutzung, &BestellBefehl::ausfuehren},
     {"gaeb", &GaebBefehl::benutzung, &GaebBefehl::ausfuehren},
     {"datanorm", &DatanormBefehl::benutzung, &DatanormBefehl::ausfuehren},
+    {"abgleich", &AbgleichBefehl::benutzung, &AbgleichBefehl::ausfuehren},
 };
 
 QString benutzungstext()
@@ -48,21 +50,23 @@ QString benutzungstext()
                        "Befehle:\n");
     for (const Befehl& b : befehle)
         text += QStringLiteral("  ") + b.benutzung() + QLatin1Char('\n');
-    text +=
-        QStringLiteral("\nOhne --appl-dir und --user-dir kommen beide Ordner aus denselben Einstellungen wie "
-                       "im Programm.\n"
-                       "report --pdf schreibt die Seiten, wie die Vorschau sie druckt (A4, Kopf aus den "
-                       "Anwenderdaten des Benutzerordners); ohne Anzeige läuft es auf der Plattform "
-                       "\"offscreen\".\n"
-                       "--xlsx und --csv schreiben die Liste als Tabelle (XLSX-Arbeitsmappe; CSV mit ';', "
-                       "Dezimalkomma, UTF-8).\n"
-                       "gaeb schreibt das Leistungsverzeichnis als GAEB DA XML 3.3: 83 Angebotsaufforderung, "
-                       "84 Angebotsabgabe, 82 Kostenanschlag.\n"
-                       "datanorm übernimmt Bezeichnungen und Preise aus DATANORM 4 (Codepage 850) und "
-                       "ändert nur deren Bytes; jede Zeile der Ausgabe ist tab-getrennt, die letzte die "
-                       "Summe.\n"
-                       "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
-                       "20 Artikelkatalog nicht lesbar.");
+    text += QStringLiteral(
+        "\nOhne --appl-dir und --user-dir kommen beide Ordner aus denselben Einstellungen wie "
+        "im Programm.\n"
+        "report --pdf und abgleich --pdf schreiben die Seiten, wie die Vorschau sie druckt (A4, Kopf aus "
+        "den Anwenderdaten des Benutzerordners); ohne Anzeige läuft es auf der Plattform "
+        "\"offscreen\".\n"
+        "abgleich ohne -o, --pdf und --csv schreibt die Tabelle als CSV (UTF-8) auf stdout, "
+        "Warnungen als Zeilen auf stderr.\n"
+        "--xlsx und --csv schreiben die Liste als Tabelle (XLSX-Arbeitsmappe; CSV mit ';', "
+        "Dezimalkomma, UTF-8).\n"
+        "gaeb schreibt das Leistungsverzeichnis als GAEB DA XML 3.3: 83 Angebotsaufforderung, "
+        "84 Angebotsabgabe, 82 Kostenanschlag.\n"
+        "datanorm übernimmt Bezeichnungen und Preise aus DATANORM 4 (Codepage 850) und "
+        "ändert nur deren Bytes; jede Zeile der Ausgabe ist tab-getrennt, die letzte die "
+        "Summe.\n"
+        "Exit-Codes: 0 erledigt, 1 Fehler (Meldung auf stderr), 2 falscher Aufruf, "
+        "20 Artikelkatalog nicht lesbar.");
     return text;
 }
 

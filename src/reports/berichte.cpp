@@ -12,6 +12,7 @@
 #include "model/raumdata.h"
 #include "model/sonstigdata.h"
 #include "reports/recorddruck.h"
+#include "reports/abgleichbericht.h"
 #include "reports/vorlage.h"
 
 #include <QDir>
@@ -87,6 +88,8 @@ BerichtErgebnis Berichte::zusammenstellen(Art art, ProjektBaum& baum)
         return kostenvoranschlag(baum);
     case Kostenangebot:
         return kostenangebot(baum);
+    case HydraulischerAbgleich:
+        return AbgleichBericht::erstelle(baum);
     }
     return BerichtErgebnis();
 }

@@ -4,7 +4,7 @@
 
 class ProjektBaum;
 
-// The four report drivers. Each runs what its document needs first (the circuit and
+// The report drivers. Each runs what its document needs first (the circuit and
 // manifold estimate, the totals), loads its templates from the installation's "ausdrucke/"
 // in a fixed order, lets the records fill their pieces and joins them into one HTML
 // document. The drivers themselves write no file.
@@ -13,10 +13,11 @@ class Berichte
 public:
     enum Art
     {
-        Eingaben1,         // project inputs, first form (stage "Kostenschätzung")
-        Eingaben2,         // project inputs, second form (stage "Ausführungsplanung")
-        Kostenvoranschlag, // cost estimate from tender texts (stage "Kostenschätzung")
-        Kostenangebot      // cost offer from the material list (stage "Ausführungsplanung")
+        Eingaben1,            // project inputs, first form (stage "Kostenschätzung")
+        Eingaben2,            // project inputs, second form (stage "Ausführungsplanung")
+        Kostenvoranschlag,    // cost estimate from tender texts (stage "Kostenschätzung")
+        Kostenangebot,        // cost offer from the material list (stage "Ausführungsplanung")
+        HydraulischerAbgleich // hydraulic balancing of circuits and manifolds
     };
 
     // The document the print actions choose by the project's stage.

@@ -78,6 +78,7 @@ WHApplWindow::WHApplWindow(QWidget* parent) : QMainWindow(parent)
     connect(stdtBestellung, &QAction::triggered, this, &WHApplWindow::showBestellungDlg);
     connect(stdtArtikelStamm, &QAction::triggered, this, &WHApplWindow::showArtikelDlg);
     connect(stdtAnwender, &QAction::triggered, this, &WHApplWindow::showAnwenderDlg);
+    connect(stdtAbgleich, &QAction::triggered, this, &WHApplWindow::showAbgleichDlg);
 
     languageChange();
     setzeTitel();
@@ -119,6 +120,7 @@ void WHApplWindow::erzeugeAktionen()
     stdtBestellung = aktion("stdtBestellung");
     stdtArtikelStamm = aktion("stdtArtikelStamm");
     stdtAnwender = aktion("stdtAnwender");
+    stdtAbgleich = aktion("stdtAbgleich");
     actionProjekteingaben = aktion("actionProjekteingaben", druckSymbol);
     actionKosten = aktion("actionKosten", druckSymbol);
     actionGaeb = aktion("actionGaeb");
@@ -162,6 +164,7 @@ void WHApplWindow::erzeugeMenues()
     stammMenu = menuBar()->addMenu(QString());
     stammMenu->setObjectName(QStringLiteral("stammMenu"));
     stammMenu->addAction(stdtBestellung);
+    stammMenu->addAction(stdtAbgleich);
     stammMenu->addSeparator();
     stammMenu->addAction(stdtArtikelStamm);
     stammMenu->addSeparator();
@@ -215,6 +218,7 @@ void WHApplWindow::languageChange()
         {stdtArtikelStamm, tr("Artikelsta&mm"), tr("Artikelstamm")},
         {stdtAnwender, tr("&Anwender Angaben"), tr("Anwender Angaben")},
         {actionGaeb, tr("Exportieren als &GAEB..."), tr("Exportieren als GAEB")},
+        {stdtAbgleich, tr("&Hydraulischer Abgleich..."), tr("Hydraulischer Abgleich")},
     };
     for (const Text& t : texte) {
         t.aktion->setText(t.text);
@@ -303,6 +307,11 @@ void WHApplWindow::showBestellungDlg()
     ArtikelListe::global().clearBestellMengen();
     dlg.updateLVArtikel();
     dlg.exec();
+}
+
+void WHApplWindow::showAbgleichDlg()
+{
+    m_mainWidget->hydraulischerAbgleich();
 }
 
 void WHApplWindow::on_actionProjekteingaben_activated()

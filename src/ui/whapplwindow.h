@@ -39,6 +39,7 @@ public slots:
     void showAnwenderDlg();
     void showArtikelDlg();
     void showBestellungDlg();
+    void showAbgleichDlg();
     void on_actionProjekteingaben_activated();
     void on_actionKosten_activated();
     // "Exportieren als &GAEB...": the exchange phase, the target file, then the export.
@@ -92,6 +93,7 @@ private:
     QAction* stdtBestellung = nullptr;
     QAction* stdtArtikelStamm = nullptr;
     QAction* stdtAnwender = nullptr;
+    QAction* stdtAbgleich = nullptr;
     QAction* actionProjekteingaben = nullptr;
     QAction* actionKosten = nullptr;
     QAction* actionGaeb = nullptr;

@@ -18,6 +18,7 @@
 #include "ui/messagebox.h"
 #include "ui/mouseeventfilter.h"
 #include "ui/projektbaummodel.h"
+#include "ui/whabgleichdlg.h"
 #include "ui/whetagewidget.h"
 #include "ui/whgebaeudewidget.h"
 #include "ui/whhelpwindow.h"
@@ -148,6 +149,7 @@ WHMainWidget::WHMainWidget(QWidget* parent) : QWidget(parent)
     connect(m_mausFilter, &mouseEventFilter::toLeft, this, &WHMainWidget::zurueck);
     connect(m_sonstigSeite, &WHSonstigWidget::MRZBerechnung, this, &WHMainWidget::MRZBerechnung);
     connect(m_materialSeite, &WHMaterialWidget::Vorschlag, this, &WHMainWidget::BerechnungMaterialBedarf);
+    connect(m_materialSeite, &WHMaterialWidget::Abgleich, this, &WHMainWidget::hydraulischerAbgleich);
     connect(m_navigator, &QWidget::customContextMenuRequested, this, &WHMainWidget::showContextMenu);
 
     languageChange();
@@ -670,6 +672,14 @@ void WHMainWidget::BerechnungMaterialBedarf()
     m_materialSeite->updateLVArtikel();
 }
 
+void WHMainWidget::hydraulischerAbgleich()
+{
+    seiteUebernehmen();
+    WHAbgleichDlg dlg(m_baum, this);
+    if (dlg.berechne())
+        dlg.exec();
+}
+
 // --- reports and help ------------------------------------------------------------------------
 
 void WHMainWidget::Print()
@@ -680,7 +690,10 @@ void WHMainWidget::Print()
     if (auswahl.exec() != QDialog::Accepted)
         return;
     const int stand = Programm::stand();
-    drucke(ergebnis == 1 ? Berichte::kostenFuerStand(stand) : Berichte::eingabenFuerStand(stand));
+    if (ergebnis == 2)
+        drucke(Berichte::HydraulischerAbgleich);
+    else
+        drucke(ergebnis == 1 ? Berichte::kostenFuerStand(stand) : Berichte::eingabenFuerStand(stand));
 }
 
 void WHMainWidget::printEingaben()

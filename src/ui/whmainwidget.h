@@ -71,6 +71,8 @@ public slots:
     void MRZBerechnung();
     void help();
     void BerechnungMaterialBedarf();
+    // "Hydraulischer Abgleich" of the project as it stands, in its dialog.
+    void hydraulischerAbgleich();
     void navigatorItemChanged(const QModelIndex& current);
     void showContextMenu(const QPoint& pos);
     void languageChange();

@@ -36,6 +36,8 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
     PBBestellDlg->setObjectName(QStringLiteral("PBBestellDlg"));
     PBExport = new QPushButton(this);
     PBExport->setObjectName(QStringLiteral("PBExport"));
+    PBAbgleich = new QPushButton(this);
+    PBAbgleich->setObjectName(QStringLiteral("PBAbgleich"));
 
     treeWidget = MaterialBaum::neuerBaum(this);
     m_artikelBaum = std::make_unique<MaterialBaum>(treeWidget, MaterialBaum::Bedarf);
@@ -53,6 +55,7 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
     kopf->addWidget(PBVorschlag);
     kopf->addWidget(PBBestellDlg);
     kopf->addWidget(PBExport);
+    kopf->addWidget(PBAbgleich);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kopf);
@@ -61,6 +64,7 @@ WHMaterialWidget::WHMaterialWidget(QWidget* parent) : QWidget(parent)
         MaterialBaum::summenRaster(TextLabel3, LSumme, TextLabel2, LMwst, TextLabel4, LSummeMwst));
 
     connect(PBVorschlag, &QPushButton::clicked, this, &WHMaterialWidget::Vorschlag);
+    connect(PBAbgleich, &QPushButton::clicked, this, &WHMaterialWidget::Abgleich);
     connect(PBBestellDlg, &QPushButton::clicked, this, &WHMaterialWidget::on_PBBestellDlg_clicked);
     connect(PBExport, &QPushButton::clicked, this, &WHMaterialWidget::exportieren);
     connect(treeWidget, &QTreeWidget::itemChanged, this, &WHMaterialWidget::on_treeWidget_itemChanged);
@@ -77,6 +81,7 @@ void WHMaterialWidget::languageChange()
     setWindowTitle(tr("Materialliste"));
     TextLabel1->setText(tr("Materialzusammenstellung für das Angebot"));
     PBVorschlag->setText(tr("Be&rechnen"));
+    PBAbgleich->setText(tr("Hydraulischer &Abgleich"));
     PBBestellDlg->setText(tr("B&estellformular"));
     PBExport->setText(tr("E&xportieren..."));
     PBExport->setToolTip(tr("Materialliste als Tabelle exportieren"));

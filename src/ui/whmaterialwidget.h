@@ -32,6 +32,8 @@ public:
 signals:
     // "Be&rechnen": the central widget runs the material computation.
     void Vorschlag();
+    // "Hydraulischer &Abgleich": the central widget opens the balancing dialog.
+    void Abgleich();
 
 public slots:
     void languageChange();
@@ -51,6 +53,7 @@ private:
     QPushButton* PBVorschlag;
     QPushButton* PBBestellDlg;
     QPushButton* PBExport;
+    QPushButton* PBAbgleich;
     QTreeWidget* treeWidget;
     QLabel* TextLabel3;
     QLabel* LSumme;

@@ -31,7 +31,10 @@ WHReportAuswahl::WHReportAuswahl(int* ergebnis, QWidget* parent) : QDialog(paren
     RBAuswahl2 = new QRadioButton(groupBox);
     RBAuswahl2->setObjectName(QStringLiteral("RBAuswahl2"));
     gruppe->addWidget(RBAuswahl1);
+    RBAuswahl3 = new QRadioButton(groupBox);
+    RBAuswahl3->setObjectName(QStringLiteral("RBAuswahl3"));
     gruppe->addWidget(RBAuswahl2);
+    gruppe->addWidget(RBAuswahl3);
     layout->addWidget(groupBox);
 
     auto* knoepfe = new QHBoxLayout();
@@ -50,6 +53,7 @@ WHReportAuswahl::WHReportAuswahl(int* ergebnis, QWidget* parent) : QDialog(paren
 
     connect(RBAuswahl1, &QRadioButton::clicked, this, &WHReportAuswahl::AuswahlChanged);
     connect(RBAuswahl2, &QRadioButton::clicked, this, &WHReportAuswahl::AuswahlChanged);
+    connect(RBAuswahl3, &QRadioButton::clicked, this, &WHReportAuswahl::AuswahlChanged);
     connect(PBHilfe, &QPushButton::clicked, this, &WHReportAuswahl::help);
     connect(PBWeiter, &QPushButton::clicked, this, &QDialog::accept);
     connect(PBAbbruch, &QPushButton::clicked, this, &QDialog::reject);
@@ -63,6 +67,7 @@ void WHReportAuswahl::languageChange()
     groupBox->setTitle(tr("Auswahl"));
     RBAuswahl1->setText(tr("Projekt Eingaben"));
     RBAuswahl2->setText(Programm::stand() == 1 ? tr("Kostenangebot") : tr("Kostenvoranschlag"));
+    RBAuswahl3->setText(tr("Hydraulischer Abgleich"));
     PBHilfe->setText(tr("Hilfe"));
     PBWeiter->setText(tr("&Weiter"));
     PBAbbruch->setText(tr("&Abbruch"));
@@ -74,6 +79,8 @@ void WHReportAuswahl::AuswahlChanged()
         *m_ergebnis = 0;
     else if (RBAuswahl2->isChecked())
         *m_ergebnis = 1;
+    else if (RBAuswahl3->isChecked())
+        *m_ergebnis = 2;
 }
 
 void WHReportAuswahl::help()

@@ -7,9 +7,9 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// "Ausdruck Auswahl": asks which document to print, the project inputs (result 0) or the
-// cost document of the project's stage (result 1). The caller's result starts at 0, so
-// confirming without touching the choice means the project inputs.
+// "Ausdruck Auswahl": asks which document to print, the project inputs (result 0), the
+// cost document of the project's stage (result 1) or the hydraulic balancing (result 2). The caller's result
+// starts at 0, so confirming without touching the choice means the project inputs.
 class WHReportAuswahl : public QDialog
 {
     Q_OBJECT
@@ -27,6 +27,7 @@ private:
     QGroupBox* groupBox;
     QRadioButton* RBAuswahl1;
     QRadioButton* RBAuswahl2;
+    QRadioButton* RBAuswahl3;
     QPushButton* PBHilfe;
     QPushButton* PBWeiter;
     QPushButton* PBAbbruch;

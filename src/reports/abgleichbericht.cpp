@@ -1,0 +1,242 @@
+#include "reports/abgleichbericht.h"
+
+#include "app/abgleicheinstellungen.h"
+#include "model/projektbaum.h"
+#include "model/projektdata.h"
+#include "model/ventiltabelle.h"
+#include "reports/vorlage.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+using Abgang = Abgleich::Abgang;
+using Verteiler = Abgleich::Verteiler;
+
+constexpr int zeilenJeTabelle = 25;
+
+QString feld(const QString& text)
+{
+    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString t = text;
+    t.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + t + QLatin1Char('"');
+}
+
+QString zeile(const QStringList& felder)
+{
+    QStringList q;
+    for (const QString& f : felder)
+        q << feld(f);
+    return q.join(QLatin1Char(';')) + QLatin1Char('\n');
+}
+
+QString z(double wert, int stellen)
+{
+    return Abgleich::zahl(wert, stellen);
+}
+
+// The sums of area, output, mass flow and volume flow (l/h) of a manifold or the pump.
+QStringList summen(double flaeche, double leistung, double massenstrom, double volumenstrom)
+{
+    return {z(flaeche, 2), z(leistung, 1), z(massenstrom, 2), z(volumenstrom * 1000.0, 2)};
+}
+
+QString kreisZeile(const QString& etage, const Abgang& a)
+{
+    return zeile(QStringList{QStringLiteral("Kreis"), etage, a.raum, a.art, QString::number(a.nr),
+                             QString::number(a.nummer)}
+                 << summen(a.flaeche, a.leistung, a.massenstrom, a.volumenstrom)
+                 << QStringList{z(a.l16, 2), z(a.l10, 2), z(a.geschwindigkeit, 3), z(a.dpRohr, 2),
+                                z(a.dpEinzel, 2), z(a.dpKreis, 2), z(a.dpVentil, 2), z(a.kv, 4),
+                                a.voreinstellung, QString(), a.warnungen.join(QLatin1Char(' '))});
+}
+
+QString verteilerZeile(const Verteiler& v)
+{
+    return zeile(QStringList{QStringLiteral("Verteiler"), v.etage, QString(), QString(),
+                             QString::number(v.abgaenge.size()), QString::number(v.index + 1)}
+                 << summen(v.flaeche, v.leistung, v.massenstrom, v.volumenstrom)
+                 << QStringList{QString(), QString(), QString(), QString(), QString(), z(v.dpIndex, 2),
+                                v.mitVentil ? z(v.dpVentil, 2) : QString(),
+                                v.mitVentil ? z(v.kv, 4) : QString(), QString(), z(v.dpErf, 2), QString()});
+}
+
+QString pumpenZeile(const Abgleich::Ergebnis& e)
+{
+    return zeile(QStringList{QStringLiteral("Pumpe"), QString(), QString(), QString(),
+                             QString::number(e.verteiler.size()), QString()}
+                 << summen(e.flaeche, e.leistung, e.massenstrom, e.volumenstrom)
+                 << QStringList{QString(), QString(), QString(), QString(), QString(), QString(), QString(),
+                                QString(), QString(), z(e.foerderhoehe, 2), QString()});
+}
+
+void setze(QString& t, const char* platzhalter, const QString& wert)
+{
+    Vorlage::ersetze(t, QString::fromLatin1(platzhalter), wert);
+}
+
+QString warnListe(const QStringList& meldungen)
+{
+    QString html;
+    for (const QString& m : meldungen)
+        html += QStringLiteral("<li>") + Vorlage::html(m) + QStringLiteral("</li>\n");
+    return html;
+}
+
+} // namespace
+
+QString AbgleichBericht::csvKopf()
+{
+    return QStringLiteral("Satz;Etage;Raum;Art;Nr;Abgang;Fläche m²;Q W;m kg/h;V l/h;L16 m;L10 m;v m/s;"
+                          "dp Rohr mbar;dp Einzel mbar;dp Kreis mbar;dp Ventil mbar;kv m³/h;Voreinstellung;"
+                          "dp erf mbar;Warnungen");
+}
+
+QByteArray AbgleichBericht::csv(const Abgleich::Ergebnis& ergebnis)
+{
+    QString text = csvKopf() + QLatin1Char('\n');
+    for (const Verteiler& v : ergebnis.verteiler) {
+        for (const Abgang& a : v.abgaenge)
+            text += kreisZeile(v.etage, a);
+        text += verteilerZeile(v);
+    }
+    text += pumpenZeile(ergebnis);
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+bool AbgleichBericht::schreibe(const QString& pfad, const QByteArray& inhalt, QString& fehlerText)
+{
+    QSaveFile datei(pfad);
+    if (datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size() && datei.commit())
+        return true;
+    fehlerText = Vorlage::oeffnenFehler(QFileInfo(pfad).fileName());
+    return false;
+}
+
+BerichtErgebnis AbgleichBericht::dokument(const Abgleich::Ergebnis& e, const ProjektBaum& baum,
+                                          const QString& tabellenHinweis)
+{
+    BerichtErgebnis r;
+    r.orientierung = BerichtErgebnis::quer;
+    r.schriftGroesse = 8;
+    enum
+    {
+        Kopf,
+        Etage,
+        Tabelle,
+        Zeile,
+        VerteilerZeile,
+        Pumpe
+    };
+    QStringList v;
+    if (!Vorlage::ladeAlle({QStringLiteral("abgleichkopf"), QStringLiteral("abgleichetage"),
+                            QStringLiteral("abgleichtabelle"), QStringLiteral("abgleichzeile"),
+                            QStringLiteral("abgleichverteiler"), QStringLiteral("abgleichpumpe")},
+                           v, r.fehlerText))
+        return r;
+
+    QString html = v[Kopf];
+    const ProjektData* projekt = baum.projekt();
+    Vorlage::ersetzeText(html, QStringLiteral("%ProjektBezeichnung%"), projekt ? projekt->name : QString());
+    setze(html, "%setdate%", Vorlage::datum(QDate::currentDate()));
+    setze(html, "%Spreizung%", z(e.werte.spreizung, 1));
+    setze(html, "%Vorlauftemperatur%", z(e.vorlauf, 1));
+    setze(html, "%Wassertemperatur%", z(e.wasser.temperatur, 1));
+    setze(html, "%Dichte%", z(e.wasser.dichte, 2));
+    setze(html, "%Viskositaet%", z(e.wasser.viskositaet * 1e6, 4));
+    setze(html, "%Ventildruck%", z(e.werte.ventildruck, 0));
+    setze(html, "%Pumpenzuschlag%", z(e.werte.pumpenzuschlag, 0));
+    Vorlage::ersetzeText(html, QStringLiteral("%Ventil%"),
+                         e.ventil.isEmpty() ? QStringLiteral("keine") : e.ventil);
+    Vorlage::block(html, QStringLiteral("TAB"), !tabellenHinweis.isEmpty());
+    Vorlage::ersetzeText(html, QStringLiteral("%Tabellenhinweis%"), tabellenHinweis);
+    Vorlage::block(html, QStringLiteral("LEER"), e.verteiler.isEmpty());
+
+    for (const Verteiler& vt : e.verteiler) {
+        for (int i = 0; i < vt.abgaenge.size(); ++i) {
+            // A long manifold goes on under its heading again in a table of its own: the page
+            // layout is cut before headings, and it slows down with the size of one piece.
+            if (i % zeilenJeTabelle == 0) {
+                QString etage = v[Etage];
+                Vorlage::ersetzeText(etage, QStringLiteral("%Etage%"),
+                                     i == 0 ? vt.etage : vt.etage + QStringLiteral(" (Fortsetzung)"));
+                html += (i == 0 ? QString() : QStringLiteral("</table>\n")) + etage + v[Tabelle];
+            }
+            const Abgang& a = vt.abgaenge.at(i);
+            QString t = v[Zeile];
+            setze(t, "%Hintergrund%",
+                  a.warnungen.isEmpty() ? QStringLiteral("#ffffff") : QStringLiteral("#fde2c8"));
+            setze(t, "%Abgang%", QString::number(a.nummer));
+            Vorlage::ersetzeText(t, QStringLiteral("%Raum%"), a.raum);
+            setze(t, "%Art%", a.art);
+            setze(t, "%Nr%", QString::number(a.nr));
+            setze(t, "%Flaeche%", z(a.flaeche, 2));
+            setze(t, "%Leistung%", z(a.leistung, 1));
+            setze(t, "%Massenstrom%", z(a.massenstrom, 2));
+            setze(t, "%Volumenstrom%", z(a.volumenstrom * 1000.0, 2));
+            setze(t, "%L16%", z(a.l16, 2));
+            setze(t, "%L10%", z(a.l10, 2));
+            setze(t, "%Geschwindigkeit%", z(a.geschwindigkeit, 3));
+            setze(t, "%dpKreis%", z(a.dpKreis, 2));
+            setze(t, "%dpVentil%", z(a.dpVentil, 2));
+            setze(t, "%kv%", z(a.kv, 4));
+            Vorlage::ersetzeText(t, QStringLiteral("%Voreinstellung%"), a.voreinstellung);
+            setze(t, "%Warnungen%", a.warnungen.join(QLatin1Char(' ')));
+            html += t;
+        }
+        QString t = v[VerteilerZeile];
+        setze(t, "%Anzahl%", QString::number(vt.abgaenge.size()));
+        setze(t, "%Index%", QString::number(vt.index + 1));
+        setze(t, "%Flaeche%", z(vt.flaeche, 2));
+        setze(t, "%Leistung%", z(vt.leistung, 1));
+        setze(t, "%Massenstrom%", z(vt.massenstrom, 2));
+        setze(t, "%Volumenstrom%", z(vt.volumenstrom * 1000.0, 2));
+        setze(t, "%dpIndex%", z(vt.dpIndex, 2));
+        setze(t, "%dpErf%", z(vt.dpErf, 2));
+        Vorlage::block(t, QStringLiteral("VENTIL"), vt.mitVentil);
+        setze(t, "%dpVentil%", z(vt.dpVentil, 2));
+        setze(t, "%kv%", z(vt.kv, 4));
+        QStringList meldungen;
+        for (const Abgang& a : vt.abgaenge)
+            meldungen << a.meldungen;
+        Vorlage::block(t, QStringLiteral("WARN"), !meldungen.isEmpty());
+        setze(t, "%Warnungen%", warnListe(meldungen));
+        html += t;
+    }
+
+    QString t = v[Pumpe];
+    setze(t, "%Verteiler%", QString::number(e.verteiler.size()));
+    setze(t, "%Flaeche%", z(e.flaeche, 2));
+    setze(t, "%Leistung%", z(e.leistung, 1));
+    setze(t, "%Massenstrom%", z(e.massenstrom, 2));
+    setze(t, "%Volumenstrom%", z(e.volumenstrom * 1000.0, 2));
+    setze(t, "%Foerderhoehe%", z(e.foerderhoehe, 2));
+    setze(t, "%FoerderhoeheM%", z(e.foerderhoeheMeter(), 2));
+    html += t;
+
+    r.html = html;
+    r.ok = true;
+    return r;
+}
+
+BerichtErgebnis AbgleichBericht::erstelle(const ProjektBaum& baum)
+{
+    VentilTabelle tabelle;
+    QString hinweis;
+    BerichtErgebnis r;
+    if (tabelle.lade(hinweis) == VentilTabelle::Falsch) {
+        r.fehlerText = hinweis;
+        return r;
+    }
+    const Abgleich::Ergebnis e = Abgleich::berechne(baum, AbgleichEinstellungen::lese(), tabelle);
+    if (!e.ok) {
+        r.fehlerText = e.fehlerText;
+        return r;
+    }
+    return dokument(e, baum, hinweis);
+}
