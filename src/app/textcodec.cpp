@@ -40,36 +40,39 @@ QByteArray TextCodec::encode(const QString& text)
     QStringEncoder encoder("windows-1252", QStringConverter::Flag::Default);
     if (!encoder.isValid())
         return text.toLatin1();
-    const QChar* zeichen = text.constData();
+    // Windows-1252 keeps ASCII and the Latin-1 letters from U+00A0 (umlauts, "ß", "°", "²")
+    // byte for byte: those are copied, only the other characters go through the converter (a
+    // large report spends most of its writing time there otherwise).
+    const auto gleich = [](char16_t u) { return u < 0x80 || (u >= 0xA0 && u <= 0xFF); };
+    const char16_t* zeichen = reinterpret_cast<const char16_t*>(text.utf16());
     const qsizetype n = text.size();
+    QByteArray bytes(n, Qt::Uninitialized);
+    char* ziel = bytes.data();
+    qsizetype i = 0;
+    while (i < n && gleich(zeichen[i])) {
+        ziel[i] = static_cast<char>(zeichen[i]);
+        ++i;
+    }
+    if (i == n)
+        return bytes;
     // A surrogate the converter has to judge together with what follows it: the whole text in
     // one piece, so that a broken pair comes out as it always did.
-    if (std::any_of(zeichen, zeichen + n, [](QChar c) { return c.isSurrogate(); }))
+    if (std::any_of(zeichen + i, zeichen + n, [](char16_t u) { return QChar::isSurrogate(u); }))
         return encoder.encode(text);
-    // Windows-1252 keeps ASCII and the Latin-1 letters from U+00A0 (umlauts, "ß", "°", "²")
-    // byte for byte: those runs are copied, only the other characters go through the converter
-    // (a large report spends most of its writing time there otherwise).
-    const auto gleich = [](QChar c) {
-        const char16_t u = c.unicode();
-        return u < 0x80 || (u >= 0xA0 && u <= 0xFF);
-    };
-    QByteArray bytes;
-    bytes.reserve(n);
-    qsizetype i = 0;
+    bytes.truncate(i);
     while (i < n) {
         qsizetype j = i;
+        while (j < n && !gleich(zeichen[j]))
+            ++j;
+        bytes += encoder.encode(QStringView(zeichen + i, j - i));
+        i = j;
         while (j < n && gleich(zeichen[j]))
             ++j;
         const qsizetype alt = bytes.size();
         bytes.resize(alt + (j - i));
-        char* ziel = bytes.data() + alt;
+        char* rest = bytes.data() + alt;
         for (qsizetype k = i; k < j; ++k)
-            *ziel++ = static_cast<char>(zeichen[k].unicode());
-        i = j;
-        while (j < n && !gleich(zeichen[j]))
-            ++j;
-        if (j > i)
-            bytes += encoder.encode(QStringView(zeichen + i, j - i));
+            *rest++ = static_cast<char>(zeichen[k]);
         i = j;
     }
     return bytes;
