@@ -675,6 +675,14 @@ void WHMainWidget::BerechnungMaterialBedarf()
 void WHMainWidget::hydraulischerAbgleich()
 {
     seiteUebernehmen();
+    // The balancing sizes the surfaces laid out in the execution planning; an estimate has none.
+    if (!m_baum.projekt() || m_baum.projekt()->stand != 1) {
+        MessageBox::information(this, tr("Hydraulischer Abgleich"),
+                                tr("Der hydraulische Abgleich rechnet mit den Heizflächen der "
+                                   "Ausführungsplanung. Bitte den Planungsstand \"Ausführungsplanung\" "
+                                   "wählen."));
+        return;
+    }
     WHAbgleichDlg dlg(m_baum, this);
     if (dlg.berechne())
         dlg.exec();

@@ -98,6 +98,16 @@ private slots:
             QVERIFY2(w.seite(typ), qPrintable(QString::number(typ)));
     }
 
+    // An estimate has no surfaces to balance: the window says so instead of a failed room check.
+    void abgleichNurInDerAusfuehrungsplanung()
+    {
+        WHMainWidget w;
+        w.hydraulischerAbgleich();
+        QCOMPARE(MessageBox::gezeigt().size(), 1);
+        QCOMPARE(MessageBox::gezeigt().first().titel, QStringLiteral("Hydraulischer Abgleich"));
+        QVERIFY(MessageBox::gezeigt().first().text.contains(QStringLiteral("Ausführungsplanung")));
+    }
+
     void seiteVerlassenUebernimmtWerte()
     {
         WHMainWidget w;
