@@ -151,7 +151,7 @@ bool RaumData::fromStringFlaechen(const QString& line, const QString& version)
 {
     // The surfaces line is the longest of a project (five fields for each of up to 30 surfaces):
     // its fields are read in place.
-    const QList<QStringView> f = QStringView(line).split(QChar(0x01));
+    const QList<QStringView> f = felderAnsicht(line);
     const int code = Zahl::toInt(line.left(1));
     const bool alt = version == QLatin1String("1.0") || version == QLatin1String("1.1");
 
@@ -162,7 +162,7 @@ bool RaumData::fromStringFlaechen(const QString& line, const QString& version)
         const int erstes = Zahl::toInt(flags.value(0));
         heizkreisFrei = Zahl::toInt(flags.value(1)) != 0;
         const int proFlaeche = alt ? 4 : 5;
-        const int anzahl = flaechenInZeile(line, version);
+        const int anzahl = std::max(0, static_cast<int>((f.size() - 2) / proFlaeche));
         if (anzahl > Kataloge::maxFlaechen)
             return false;
         heizflaechen.clear();

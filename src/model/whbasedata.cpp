@@ -2,6 +2,8 @@
 
 #include "app/zahl.h"
 
+#include <algorithm>
+
 bool WHBaseData::checkData(int, float) const
 {
     return true;
@@ -22,6 +24,22 @@ QString WHBaseData::bereinigt(const QString& text)
 QStringList WHBaseData::felder(const QString& line)
 {
     return line.split(QChar(0x01));
+}
+
+QList<QStringView> WHBaseData::felderAnsicht(QStringView line)
+{
+    const QChar trenner(0x01);
+    QList<QStringView> f;
+    f.reserve(std::count(line.begin(), line.end(), trenner) + 1);
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == trenner) {
+            f.append(line.mid(anfang, i - anfang));
+            anfang = i + 1;
+        }
+    }
+    f.append(line.mid(anfang));
+    return f;
 }
 
 QString WHBaseData::zeile(int tiefe, const QStringList& felder)
