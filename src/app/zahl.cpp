@@ -60,24 +60,24 @@ bool liesSchlicht(QStringView text, int& wert)
 // that range the six digits come from one scaling: the product is within half a unit in the last
 // place of the exact value, so unless its fraction lies next to one half it rounds as the exact
 // value does (half away from zero, as Qt rounds). Everything else is left to Qt.
-bool kurzSchnell(double x, QString& text)
+int kurzSchnell(double x, char (&puffer)[24])
 {
     const double betrag = std::fabs(x);
     if (!(betrag >= 1e-4 && betrag < 999999.5))
-        return false;
+        return 0;
     const int exponent = static_cast<int>(std::floor(std::log10(betrag)));
     static const double zehner[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     const int stellen = 5 - exponent; // decimals of the rounded value, 0 to 9
     if (stellen < 0 || stellen > 9)
-        return false;
+        return 0;
     const double skaliert = betrag * zehner[stellen];
     const double ganz = std::floor(skaliert);
     const double rest = skaliert - ganz;
     if (std::fabs(rest - 0.5) < 1e-6)
-        return false;
+        return 0;
     const qint64 wert = static_cast<qint64>(ganz) + (rest > 0.5 ? 1 : 0);
     if (wert < 100000 || wert > 999999)
-        return false;
+        return 0;
     char ziffern[6];
     qint64 n = wert;
     for (int i = 5; i >= 0; --i) {
@@ -87,7 +87,6 @@ bool kurzSchnell(double x, QString& text)
     int letzte = 5; // the last digit that is kept: trailing zeros after the point go
     while (letzte >= 6 - stellen && ziffern[letzte] == '0')
         --letzte;
-    char puffer[24];
     int laenge = 0;
     if (x < 0)
         puffer[laenge++] = '-';
@@ -106,8 +105,7 @@ bool kurzSchnell(double x, QString& text)
             puffer[laenge++] = ziffern[i];
         }
     }
-    text = QString::fromLatin1(puffer, laenge);
-    return true;
+    return laenge;
 }
 
 // A fixed number of decimals, taken the same way as the short form: one scaling is exact
@@ -151,11 +149,22 @@ QString Zahl::kurz(double x)
 {
     if (x == 0.0)
         return QStringLiteral("0"); // no "-0"
-    QString text;
-    if (kurzSchnell(x, text))
-        return text;
+    char puffer[24];
+    if (const int laenge = kurzSchnell(x, puffer))
+        return QString::fromLatin1(puffer, laenge);
     // QString::number writes exactly what "%1".arg() would, without parsing a pattern each time.
     return QString::number(x, 'g', -1);
+}
+
+void Zahl::kurzAnhaengen(QString& text, double x)
+{
+    char puffer[24];
+    if (x == 0.0)
+        text += QLatin1Char('0');
+    else if (const int laenge = kurzSchnell(x, puffer))
+        text += QLatin1String(puffer, laenge);
+    else
+        text += QString::number(x, 'g', -1);
 }
 
 QString Zahl::kurz(double x, int stellen)

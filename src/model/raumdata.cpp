@@ -97,9 +97,9 @@ QString RaumData::toString() const
     text += QLatin1Char(heizkreisFrei ? '1' : '0');
     for (const Heizflaeche& h : heizflaechen) {
         text += trenner;
-        text += zahl(h.flaeche);
+        Zahl::kurzAnhaengen(text, h.flaeche);
         text += trenner;
-        text += zahl(h.entfernung);
+        Zahl::kurzAnhaengen(text, h.entfernung);
         text += trenner;
         text += QString::number(h.heizkreis);
         text += trenner;
