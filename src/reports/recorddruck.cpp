@@ -505,11 +505,11 @@ QString printPE2Flaechen(const RaumData& r, const QString& kopf, const QString& 
             faktor =
                 Zahl::fest(Auslegung::KreisFaktor(kreisFlaeche[h.kreisIndex()], r.systemIndex, vorlauf), 0);
         }
-        text += flaechenZeile.fuelle(
-            {QString::number(i + 1), Zahl::fest(h.flaeche, 2),
-             Zahl::fest(h.flaeche / std::max(1, h.anzahlRegister), 2), QString::number(h.anzahlRegister),
-             Zahl::kurz(h.entfernung),
-             h.direkt ? QStringLiteral("Dir. HKV") : QString::number(h.heizkreis + 1), faktor});
+        flaechenZeile.haengeAn(
+            text, {QString::number(i + 1), Zahl::fest(h.flaeche, 2),
+                   Zahl::fest(h.flaeche / std::max(1, h.anzahlRegister), 2),
+                   QString::number(h.anzahlRegister), Zahl::kurz(h.entfernung),
+                   h.direkt ? QStringLiteral("Dir. HKV") : QString::number(h.heizkreis + 1), faktor});
     }
     text += QStringLiteral("\n</table>\n");
 
@@ -519,20 +519,19 @@ QString printPE2Flaechen(const RaumData& r, const QString& kopf, const QString& 
         return text;
     const QList<RegisterTypen::Typ>& typen = RegisterTypen::typen(r.systemIndex);
     const QString bez = r.systemIndex == 1 ? QStringLiteral("Register") : QStringLiteral("Platte");
+    const Zeilenvorlage plattenZeile(platte, {QStringLiteral("%Nr%"), QStringLiteral("%Bez%"),
+                                              QStringLiteral("%ArtNr%"), QStringLiteral("%Breite%"),
+                                              QStringLiteral("%Hoehe%"), QStringLiteral("%Groesse%"),
+                                              QStringLiteral("%Anzahl%")});
     for (int nr = 0; nr < r.heizflaechen.size(); ++nr) {
         for (int t = 0; t < n && t < typen.size(); ++t) {
             const int anzahl = r.zusammenstellung.value(nr * n + t);
             if (anzahl < 1)
                 continue;
-            QString z = platte;
-            Vorlage::ersetze(z, QStringLiteral("%Nr%"), QString::number(nr + 1));
-            Vorlage::ersetze(z, QStringLiteral("%Bez%"), bez);
-            Vorlage::ersetze(z, QStringLiteral("%ArtNr%"), QString::number(typen.at(t).artNr));
-            Vorlage::ersetze(z, QStringLiteral("%Breite%"), Zahl::kurz(typen.at(t).breite));
-            Vorlage::ersetze(z, QStringLiteral("%Hoehe%"), Zahl::kurz(typen.at(t).hoehe));
-            Vorlage::ersetze(z, QStringLiteral("%Groesse%"), Zahl::kurz(typen.at(t).flaeche));
-            Vorlage::ersetze(z, QStringLiteral("%Anzahl%"), QString::number(anzahl));
-            text += z;
+            const RegisterTypen::Typ& typ = typen.at(t);
+            plattenZeile.haengeAn(text, {QString::number(nr + 1), bez, QString::number(typ.artNr),
+                                         Zahl::kurz(typ.breite), Zahl::kurz(typ.hoehe),
+                                         Zahl::kurz(typ.flaeche), QString::number(anzahl)});
         }
     }
     return text;

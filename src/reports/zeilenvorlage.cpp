@@ -47,6 +47,13 @@ Zeilenvorlage::Zeilenvorlage(const QString& text, const QStringList& platzhalter
 
 QString Zeilenvorlage::fuelle(const QStringList& werte) const
 {
+    QString zeile;
+    haengeAn(zeile, werte);
+    return zeile;
+}
+
+void Zeilenvorlage::haengeAn(QString& dokument, const QStringList& werte) const
+{
     // A value with "%" could form a placeholder with its neighbours: that row is searched.
     const bool ohneProzent = std::none_of(werte.cbegin(), werte.cend(),
                                           [](const QString& w) { return w.contains(QLatin1Char('%')); });
@@ -54,19 +61,12 @@ QString Zeilenvorlage::fuelle(const QStringList& werte) const
         QString t = m_text;
         for (int i = 0; i < m_platzhalter.size(); ++i)
             Vorlage::ersetze(t, m_platzhalter.at(i), werte.value(i));
-        return t;
+        dokument += t;
+        return;
     }
-    qsizetype laenge = 0;
-    for (const QString& s : m_stuecke)
-        laenge += s.size();
-    for (int i : m_folge)
-        laenge += werte.at(i).size();
-    QString zeile;
-    zeile.reserve(laenge);
     for (int i = 0; i < m_folge.size(); ++i) {
-        zeile += m_stuecke.at(i);
-        zeile += werte.at(m_folge.at(i));
+        dokument += m_stuecke.at(i);
+        dokument += werte.at(m_folge.at(i));
     }
-    zeile += m_stuecke.last();
-    return zeile;
+    dokument += m_stuecke.last();
 }

@@ -16,6 +16,8 @@ public:
 
     // The filled row; werte in the order of the placeholders.
     QString fuelle(const QStringList& werte) const;
+    // The same row appended to a document, without a text of its own.
+    void haengeAn(QString& dokument, const QStringList& werte) const;
 
 private:
     QString m_text;
