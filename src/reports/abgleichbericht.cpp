@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 using Abgang = Abgleich::Abgang;
@@ -17,23 +19,46 @@ using Verteiler = Abgleich::Verteiler;
 
 constexpr int zeilenJeTabelle = 25;
 
-QString feld(const QString& text)
+// One CSV line appended to the text: fields separated by ";", quoted where they hold ";", a
+// quote or a line break (quotes doubled), the line ended by "\n".
+class CsvZeile
 {
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString t = text;
-    t.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + t + QLatin1Char('"');
-}
+public:
+    explicit CsvZeile(QString& text) : m_text(text) {}
+    ~CsvZeile() { m_text += QLatin1Char('\n'); }
+    CsvZeile(const CsvZeile&) = delete;
+    CsvZeile& operator=(const CsvZeile&) = delete;
 
-QString zeile(const QStringList& felder)
-{
-    QStringList q;
-    for (const QString& f : felder)
-        q << feld(f);
-    return q.join(QLatin1Char(';')) + QLatin1Char('\n');
-}
+    CsvZeile& operator<<(const QString& feld)
+    {
+        if (!m_erstes)
+            m_text += QLatin1Char(';');
+        m_erstes = false;
+        const bool schlicht = std::none_of(feld.cbegin(), feld.cend(), [](QChar c) {
+            return c == QLatin1Char(';') || c == QLatin1Char('"') || c == QLatin1Char('\n') ||
+                   c == QLatin1Char('\r');
+        });
+        if (schlicht) {
+            m_text += feld;
+            return *this;
+        }
+        QString t = feld;
+        t.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        m_text += QLatin1Char('"') + t + QLatin1Char('"');
+        return *this;
+    }
+    // Empty fields.
+    CsvZeile& leer(int anzahl)
+    {
+        for (int i = 0; i < anzahl; ++i)
+            *this << QString();
+        return *this;
+    }
+
+private:
+    QString& m_text;
+    bool m_erstes = true;
+};
 
 QString z(double wert, int stellen)
 {
@@ -41,38 +66,39 @@ QString z(double wert, int stellen)
 }
 
 // The sums of area, output, mass flow and volume flow (l/h) of a manifold or the pump.
-QStringList summen(double flaeche, double leistung, double massenstrom, double volumenstrom)
+void summen(CsvZeile& zeile, double flaeche, double leistung, double massenstrom, double volumenstrom)
 {
-    return {z(flaeche, 2), z(leistung, 1), z(massenstrom, 2), z(volumenstrom * 1000.0, 2)};
+    zeile << z(flaeche, 2) << z(leistung, 1) << z(massenstrom, 2) << z(volumenstrom * 1000.0, 2);
 }
 
-QString kreisZeile(const QString& etage, const Abgang& a)
+void kreisZeile(QString& text, const QString& etage, const Abgang& a)
 {
-    return zeile(QStringList{QStringLiteral("Kreis"), etage, a.raum, a.art, QString::number(a.nr),
-                             QString::number(a.nummer)}
-                 << summen(a.flaeche, a.leistung, a.massenstrom, a.volumenstrom)
-                 << QStringList{z(a.l16, 2), z(a.l10, 2), z(a.geschwindigkeit, 3), z(a.dpRohr, 2),
-                                z(a.dpEinzel, 2), z(a.dpKreis, 2), z(a.dpVentil, 2), z(a.kv, 4),
-                                a.voreinstellung, QString(), a.warnungen.join(QLatin1Char(' '))});
+    CsvZeile zeile(text);
+    zeile << QStringLiteral("Kreis") << etage << a.raum << a.art << QString::number(a.nr)
+          << QString::number(a.nummer);
+    summen(zeile, a.flaeche, a.leistung, a.massenstrom, a.volumenstrom);
+    zeile << z(a.l16, 2) << z(a.l10, 2) << z(a.geschwindigkeit, 3) << z(a.dpRohr, 2) << z(a.dpEinzel, 2)
+          << z(a.dpKreis, 2) << z(a.dpVentil, 2) << z(a.kv, 4) << a.voreinstellung << QString()
+          << a.warnungen.join(QLatin1Char(' '));
 }
 
-QString verteilerZeile(const Verteiler& v)
+void verteilerZeile(QString& text, const Verteiler& v)
 {
-    return zeile(QStringList{QStringLiteral("Verteiler"), v.etage, QString(), QString(),
-                             QString::number(v.abgaenge.size()), QString::number(v.index + 1)}
-                 << summen(v.flaeche, v.leistung, v.massenstrom, v.volumenstrom)
-                 << QStringList{QString(), QString(), QString(), QString(), QString(), z(v.dpIndex, 2),
-                                v.mitVentil ? z(v.dpVentil, 2) : QString(),
-                                v.mitVentil ? z(v.kv, 4) : QString(), QString(), z(v.dpErf, 2), QString()});
+    CsvZeile zeile(text);
+    zeile << QStringLiteral("Verteiler") << v.etage;
+    zeile.leer(2) << QString::number(v.abgaenge.size()) << QString::number(v.index + 1);
+    summen(zeile, v.flaeche, v.leistung, v.massenstrom, v.volumenstrom);
+    zeile.leer(5) << z(v.dpIndex, 2) << (v.mitVentil ? z(v.dpVentil, 2) : QString())
+                  << (v.mitVentil ? z(v.kv, 4) : QString()) << QString() << z(v.dpErf, 2) << QString();
 }
 
-QString pumpenZeile(const Abgleich::Ergebnis& e)
+void pumpenZeile(QString& text, const Abgleich::Ergebnis& e)
 {
-    return zeile(QStringList{QStringLiteral("Pumpe"), QString(), QString(), QString(),
-                             QString::number(e.verteiler.size()), QString()}
-                 << summen(e.flaeche, e.leistung, e.massenstrom, e.volumenstrom)
-                 << QStringList{QString(), QString(), QString(), QString(), QString(), QString(), QString(),
-                                QString(), QString(), z(e.foerderhoehe, 2), QString()});
+    CsvZeile zeile(text);
+    zeile << QStringLiteral("Pumpe");
+    zeile.leer(3) << QString::number(e.verteiler.size()) << QString();
+    summen(zeile, e.flaeche, e.leistung, e.massenstrom, e.volumenstrom);
+    zeile.leer(9) << z(e.foerderhoehe, 2) << QString();
 }
 
 void setze(QString& t, const char* platzhalter, const QString& wert)
@@ -102,10 +128,10 @@ QByteArray AbgleichBericht::csv(const Abgleich::Ergebnis& ergebnis)
     QString text = csvKopf() + QLatin1Char('\n');
     for (const Verteiler& v : ergebnis.verteiler) {
         for (const Abgang& a : v.abgaenge)
-            text += kreisZeile(v.etage, a);
-        text += verteilerZeile(v);
+            kreisZeile(text, v.etage, a);
+        verteilerZeile(text, v);
     }
-    text += pumpenZeile(ergebnis);
+    pumpenZeile(text, ergebnis);
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
