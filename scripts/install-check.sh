@@ -56,6 +56,9 @@ sample="$prefix/share/wandheizung/projekte/einfamilienhaus-ausfuehrung.bwh"
 # PDF output comes from the module in the installed library folder.
 "$cli" report kosten "$sample" --pdf "$tmp/kostenangebot.pdf"
 [ -s "$tmp/kostenangebot.pdf" ] || { echo "PDF nicht geschrieben"; exit 1; }
+# Workbooks come from libxlsxwriter, loaded when one is written.
+"$cli" material "$sample" --xlsx "$tmp/material.xlsx" >/dev/null
+[ -s "$tmp/material.xlsx" ] || { echo "XLSX nicht geschrieben"; exit 1; }
 for d in projekte ausdrucke data; do
     [ -d "$HOME/Wandheizung/$d" ] || { echo "Benutzerordner ohne $d/"; exit 1; }
 done

@@ -2,13 +2,12 @@
 
 #include "app/zahl.h"
 #include "reports/materialtabelle.h"
+#include "reports/xlsxbibliothek.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <xlsxwriter.h>
 
 namespace {
 
@@ -72,33 +71,37 @@ QByteArray TabellenExport::csv(const MaterialTabelle& tabelle)
 
 bool TabellenExport::xlsx(const MaterialTabelle& tabelle, QByteArray& inhalt, QString& fehlerText)
 {
+    const XlsxBibliothek* x = XlsxBibliothek::laden(fehlerText);
+    if (!x)
+        return false;
     fehlerText = QStringLiteral("Die Arbeitsmappe konnte nicht erstellt werden.");
     QTemporaryDir ordner;
     if (!ordner.isValid())
         return false;
     const QByteArray pfad = QFile::encodeName(ordner.filePath(QStringLiteral("mappe.xlsx")));
-    lxw_workbook* mappe = workbook_new(pfad.constData());
+    lxw_workbook* mappe = x->workbook_new(pfad.constData());
     if (!mappe)
         return false;
     const QByteArray blattName = tabelle.blattName().toUtf8();
-    lxw_worksheet* blatt = workbook_add_worksheet(mappe, blattName.constData());
+    lxw_worksheet* blatt = x->workbook_add_worksheet(mappe, blattName.constData());
 
-    lxw_format* fett = workbook_add_format(mappe);
-    format_set_bold(fett);
-    lxw_format* betrag = workbook_add_format(mappe);
-    format_set_num_format(betrag, "#,##0.00");
-    lxw_format* betragFett = workbook_add_format(mappe);
-    format_set_num_format(betragFett, "#,##0.00");
-    format_set_bold(betragFett);
+    lxw_format* fett = x->workbook_add_format(mappe);
+    x->format_set_bold(fett);
+    lxw_format* betrag = x->workbook_add_format(mappe);
+    x->format_set_num_format(betrag, "#,##0.00");
+    lxw_format* betragFett = x->workbook_add_format(mappe);
+    x->format_set_num_format(betragFett, "#,##0.00");
+    x->format_set_bold(betragFett);
 
     const double breiten[6] = {6, 10, 50, 10, 12, 14};
     for (int s = 0; s < 6; ++s)
-        worksheet_set_column(blatt, static_cast<lxw_col_t>(s), static_cast<lxw_col_t>(s), breiten[s],
-                             nullptr);
+        x->worksheet_set_column(blatt, static_cast<lxw_col_t>(s), static_cast<lxw_col_t>(s), breiten[s],
+                                nullptr);
     const QStringList spalten = MaterialTabelle::spalten();
     for (int s = 0; s < spalten.size(); ++s)
-        worksheet_write_string(blatt, 0, static_cast<lxw_col_t>(s), spalten.at(s).toUtf8().constData(), fett);
-    worksheet_freeze_panes(blatt, 1, 0);
+        x->worksheet_write_string(blatt, 0, static_cast<lxw_col_t>(s), spalten.at(s).toUtf8().constData(),
+                                  fett);
+    x->worksheet_freeze_panes(blatt, 1, 0);
 
     // The rate as the program holds it, so that a recalculated VAT keeps the shown cent.
     const QByteArray satz = QByteArray::number(static_cast<double>(tabelle.mwstSatz), 'g', 15);
@@ -110,8 +113,8 @@ bool TabellenExport::xlsx(const MaterialTabelle& tabelle, QByteArray& inhalt, QS
         const lxw_row_t r = static_cast<lxw_row_t>(i + 1);
         const bool summe = z.art != MaterialTabelle::Artikel;
         if (!z.bezeichnung.isEmpty())
-            ok = worksheet_write_string(blatt, r, 2, zellText(z.bezeichnung).constData(),
-                                        summe ? fett : nullptr) == LXW_NO_ERROR &&
+            ok = x->worksheet_write_string(blatt, r, 2, zellText(z.bezeichnung).constData(),
+                                           summe ? fett : nullptr) == LXW_NO_ERROR &&
                  ok;
         const double wert = static_cast<double>(z.gesamtCent) / 100.0;
         QByteArray formel;
@@ -119,10 +122,10 @@ bool TabellenExport::xlsx(const MaterialTabelle& tabelle, QByteArray& inhalt, QS
         case MaterialTabelle::Gruppe:
             continue;
         case MaterialTabelle::Artikel:
-            worksheet_write_number(blatt, r, 0, z.position, nullptr);
-            worksheet_write_string(blatt, r, 1, z.artNr.toUtf8().constData(), nullptr);
-            worksheet_write_number(blatt, r, 3, Zahl::toDouble(z.mengeText), nullptr);
-            worksheet_write_number(blatt, r, 4, static_cast<double>(z.preisCent) / 100.0, betrag);
+            x->worksheet_write_number(blatt, r, 0, z.position, nullptr);
+            x->worksheet_write_string(blatt, r, 1, z.artNr.toUtf8().constData(), nullptr);
+            x->worksheet_write_number(blatt, r, 3, Zahl::toDouble(z.mengeText), nullptr);
+            x->worksheet_write_number(blatt, r, 4, static_cast<double>(z.preisCent) / 100.0, betrag);
             // The line total as the program computes it from its single-precision figures, as
             // a number: a formula on the shown quantity and price could recompute a half cent
             // the other way (0.29 × 19.50).
@@ -153,11 +156,11 @@ bool TabellenExport::xlsx(const MaterialTabelle& tabelle, QByteArray& inhalt, QS
         }
         lxw_format* f = summe ? betragFett : betrag;
         if (formel.isEmpty())
-            worksheet_write_number(blatt, r, 5, wert, f);
+            x->worksheet_write_number(blatt, r, 5, wert, f);
         else
-            worksheet_write_formula_num(blatt, r, 5, formel.constData(), f, wert);
+            x->worksheet_write_formula_num(blatt, r, 5, formel.constData(), f, wert);
     }
-    if (workbook_close(mappe) != LXW_NO_ERROR || !ok)
+    if (x->workbook_close(mappe) != LXW_NO_ERROR || !ok)
         return false;
     QFile datei(QFile::decodeName(pfad));
     if (!datei.open(QIODevice::ReadOnly))
