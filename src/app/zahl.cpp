@@ -60,12 +60,23 @@ bool liesSchlicht(QStringView text, int& wert)
 // that range the six digits come from one scaling: the product is within half a unit in the last
 // place of the exact value, so unless its fraction lies next to one half it rounds as the exact
 // value does (half away from zero, as Qt rounds). Everything else is left to Qt.
+// 10^e for e from -4 to 5.
+double zehnerpotenz(int e)
+{
+    static const double potenzen[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5};
+    return potenzen[e + 4];
+}
+
 int kurzSchnell(double x, char (&puffer)[24])
 {
     const double betrag = std::fabs(x);
     if (!(betrag >= 1e-4 && betrag < 999999.5))
         return 0;
-    const int exponent = static_cast<int>(std::floor(std::log10(betrag)));
+    // The decimal exponent by comparison; a value next to a power of ten may land one off,
+    // which the digit check below sends to Qt.
+    int exponent = 5;
+    while (exponent > -4 && betrag < zehnerpotenz(exponent))
+        --exponent;
     static const double zehner[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     const int stellen = 5 - exponent; // decimals of the rounded value, 0 to 9
     if (stellen < 0 || stellen > 9)
