@@ -167,15 +167,19 @@ QString Zahl::kurz(double x)
     return QString::number(x, 'g', -1);
 }
 
-void Zahl::kurzAnhaengen(QString& text, double x)
+int Zahl::kurzNach(char (&ziel)[24], double x)
 {
-    char puffer[24];
-    if (x == 0.0)
-        text += QLatin1Char('0');
-    else if (const int laenge = kurzSchnell(x, puffer))
-        text += QLatin1String(puffer, laenge);
-    else
-        text += QString::number(x, 'g', -1);
+    if (x == 0.0) {
+        ziel[0] = '0';
+        return 1;
+    }
+    if (const int laenge = kurzSchnell(x, ziel))
+        return laenge;
+    // The general form is at most "-d.ddddde-ddd" or "inf"/"nan".
+    const QByteArray text = QString::number(x, 'g', -1).toLatin1();
+    const int laenge = static_cast<int>(std::min<qsizetype>(text.size(), sizeof ziel));
+    std::copy_n(text.constData(), laenge, ziel);
+    return laenge;
 }
 
 QString Zahl::kurz(double x, int stellen)

@@ -9,8 +9,9 @@ class Zahl
 public:
     // Short form: six significant digits without trailing zeros (1.5, 20, 0.333333, 1.23457e+06).
     static QString kurz(double x);
-    // The short form appended to a text, for files that write thousands of numbers.
-    static void kurzAnhaengen(QString& text, double x);
+    // The short form as characters into ziel, for files that write thousands of numbers;
+    // returns how many.
+    static int kurzNach(char (&ziel)[24], double x);
     // The same general form with fewer significant digits (3 gives 0.833 for 2.5 / 3).
     static QString kurz(double x, int stellen);
     // The form of a value in a field: the short form's six significant digits, but never an

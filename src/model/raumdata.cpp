@@ -10,6 +10,7 @@
 #include "model/waermebilanz.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 RaumData::RaumData(EtageData* e) : etage(e)
@@ -88,24 +89,33 @@ QString RaumData::toString() const
                              zahl(flaeche), zahl(waermebedarfProM2), zahl(waermebedarf), zahl(flaecheWH),
                              zahl(flaecheFBH), zahl(differenz), QString::number(systemIndex)});
 
-    // The surfaces line, the longest of a project, is written field by field into one string.
-    const QChar trenner(0x01);
+    // The surfaces line, the longest of a project, is written surface by surface from a
+    // character buffer (every field is plain ASCII).
+    const char trenner = '\x01';
     text += QLatin1String("\t\t\t\t5");
-    text += trenner;
+    text += QLatin1Char(trenner);
     text += QLatin1Char(fbhDirekt ? '1' : '0');
     text += QLatin1Char(':');
     text += QLatin1Char(heizkreisFrei ? '1' : '0');
     for (const Heizflaeche& h : heizflaechen) {
-        text += trenner;
-        Zahl::kurzAnhaengen(text, h.flaeche);
-        text += trenner;
-        Zahl::kurzAnhaengen(text, h.entfernung);
-        text += trenner;
-        text += QString::number(h.heizkreis);
-        text += trenner;
-        text += QLatin1Char(h.direkt ? '1' : '0');
-        text += trenner;
-        text += QString::number(h.anzahlRegister);
+        char puffer[128]; // five fields of at most 24 characters, each after its separator
+        char ziffern[24];
+        int n = 0;
+        const auto feld = [&](const char* anfang, int laenge) {
+            puffer[n++] = trenner;
+            std::copy_n(anfang, laenge, puffer + n);
+            n += laenge;
+        };
+        const auto ganz = [&](int wert) {
+            const auto [ende, fehler] = std::to_chars(ziffern, ziffern + sizeof ziffern, wert);
+            feld(ziffern, fehler == std::errc() ? static_cast<int>(ende - ziffern) : 0);
+        };
+        feld(ziffern, Zahl::kurzNach(ziffern, h.flaeche));
+        feld(ziffern, Zahl::kurzNach(ziffern, h.entfernung));
+        ganz(h.heizkreis);
+        ganz(h.direkt ? 1 : 0);
+        ganz(h.anzahlRegister);
+        text += QLatin1String(puffer, n);
     }
     text += QLatin1Char('\n');
 
