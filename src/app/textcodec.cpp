@@ -44,6 +44,19 @@ QByteArray TextCodec::encode(const QString& text)
     // byte for byte: those are copied, only the other characters go through the converter (a
     // large report spends most of its writing time there otherwise).
     const auto gleich = [](char16_t u) { return u < 0x80 || (u >= 0xA0 && u <= 0xFF); };
+    // Most documents hold nothing else: Qt's Latin-1 conversion and comparison take them whole.
+    {
+        QByteArray latin1 = text.toLatin1();
+        if (QLatin1String(latin1) == text) {
+            // Bytes 0x80 to 0x9F stand for other characters in Windows-1252.
+            const unsigned char* b = reinterpret_cast<const unsigned char*>(latin1.constData());
+            unsigned char steuerzeichen = 0;
+            for (qsizetype i = 0; i < latin1.size(); ++i)
+                steuerzeichen |= static_cast<unsigned char>(b[i] - 0x80) < 0x20;
+            if (!steuerzeichen)
+                return latin1;
+        }
+    }
     const char16_t* zeichen = reinterpret_cast<const char16_t*>(text.utf16());
     const qsizetype n = text.size();
     QByteArray bytes(n, Qt::Uninitialized);
