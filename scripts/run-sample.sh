@@ -31,13 +31,16 @@ run gaeb "$sample" --phase 83 -o "$out/kostenangebot.x83"
 run gaeb "$sample" --phase 84 -o "$out/kostenangebot.x84"
 echo "GAEB-Dateien geschrieben: $out/kostenangebot.x83 ($(grep -c '<Item ' "$out/kostenangebot.x83") Positionen)" \
      "und $out/kostenangebot.x84"
+run abgleich "$sample" --csv "$out/abgleich.csv" --pdf "$out/abgleich.pdf"
+echo "Hydraulischer Abgleich geschrieben: $out/abgleich.csv ($(($(wc -l <"$out/abgleich.csv") - 1)) Zeilen)" \
+     "und $out/abgleich.pdf"
 echo
 echo "== Import eines Wärmebedarfsprojekts"
 run convert "$share/projekte/einfamilienhaus.bwb" -o "$out/import.bwh"
 run show "$out/import.bwh"
 echo
 echo "Ergebnisse (Kostenangebot als HTML, PDF und GAEB, Bestellung als Text und Tabelle, Bestellfax," \
-     "importiertes Projekt) in $out"
+     "hydraulischer Abgleich, importiertes Projekt) in $out"
 
 # With a display, the program itself opens on the sample project; the installation folder is
 # its working folder, so it finds catalogue, templates and help without any settings.
