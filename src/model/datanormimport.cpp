@@ -336,25 +336,45 @@ QString DatanormImport::Ergebnis::zaehlung() const
 }
 
 DatanormImport::Ergebnis DatanormImport::anwenden(KatalogDatei& katalog, QIODevice& datanorm,
-                                                  const Ausgabe& ausgabe)
+                                                  const Ausgabe& ausgabe, const Fortschritt& fortschritt)
 {
     Lauf lauf(katalog, ausgabe);
     DatanormLeser leser(datanorm);
+    // The check is the first half of the work, the records the second.
+    int haelfte = 0;
+    if (fortschritt) {
+        leser.setFortschritt([&fortschritt, &haelfte](qint64 gelesen, qint64 groesse) {
+            const qint64 anteil = groesse > 0 ? std::min<qint64>(500, gelesen * 500 / groesse) : 0;
+            return fortschritt(haelfte + static_cast<int>(anteil));
+        });
+    }
+    const auto abgebrochen = [] {
+        Ergebnis e;
+        e.abgebrochen = true;
+        e.meldung = QStringLiteral("abgebrochen");
+        return e;
+    };
     const QString fehler = leser.pruefe([&lauf](QByteArrayView nummer) { return lauf.gesucht(nummer); },
                                         [&lauf](const DatanormLeser::Satz& s) { lauf.merke(s); });
+    if (leser.abgebrochen())
+        return abgebrochen();
     if (!fehler.isEmpty()) {
         Ergebnis e;
         e.meldung = fehler;
         return e;
     }
+    haelfte = 500;
     DatanormLeser::Satz s;
     while (leser.naechsterSatz(s))
         lauf.satz(s);
+    if (leser.abgebrochen())
+        return abgebrochen();
     return lauf.ergebnis();
 }
 
 DatanormImport::Ergebnis DatanormImport::einlesen(const QString& katalogPfad, const QString& datanormPfad,
-                                                  const QString& zielPfad, const Ausgabe& ausgabe)
+                                                  const QString& zielPfad, const Ausgabe& ausgabe,
+                                                  const Fortschritt& fortschritt)
 {
     const QString nichtGeoeffnet = QStringLiteral("Datei %1 konnte nicht geöffnet werden!");
     Ergebnis e;
@@ -375,7 +395,9 @@ DatanormImport::Ergebnis DatanormImport::einlesen(const QString& katalogPfad, co
                         .arg(datanormPfad);
         return e;
     }
-    e = anwenden(katalog, datanorm, ausgabe);
+    e = anwenden(katalog, datanorm, ausgabe, fortschritt);
+    if (e.abgebrochen)
+        return e;
     if (e.status != Geschrieben) {
         e.meldung = QStringLiteral("DATANORM-Datei %1 nicht eingelesen: %2").arg(datanormPfad, e.meldung);
         return e;

@@ -41,6 +41,7 @@ public:
         // The changed articles as they are afterwards, in catalogue order.
         QVector<Artikel> geaendert;
 
+        bool abgebrochen = false; // stopped through the progress: nothing was written
         // "3 aktualisiert, 1 neu, 0 nicht gefunden, 2 übergangen, 1 abgelehnt"
         QString zaehlung() const;
     };
@@ -48,6 +49,9 @@ public:
     // One line of the report, tab-separated, in the order of the file: "aktualisiert",
     // "neu", "nicht gefunden", "übergangen", "abgelehnt", at the end "Summe".
     using Ausgabe = std::function<void(const QString&)>;
+    // The share of the work done, in thousandths, as the file is read (it is read twice);
+    // returning false stops the import, which then writes nothing.
+    using Fortschritt = std::function<bool(int promille)>;
 
     // Reads the catalogue katalogPfad and the DATANORM file, reports each record on ausgabe and
     // writes the catalogue with the changes to zielPfad in one step (the same file may be
@@ -55,10 +59,11 @@ public:
     // cannot be read, a file that is no DATANORM 4 file or a target that cannot be written
     // leaves every file as it was.
     static Ergebnis einlesen(const QString& katalogPfad, const QString& datanormPfad, const QString& zielPfad,
-                             const Ausgabe& ausgabe);
+                             const Ausgabe& ausgabe, const Fortschritt& fortschritt = Fortschritt());
 
     // The records of an open DATANORM file (a device that can seek back to its start)
     // applied to a catalogue in memory (without the sum line); the status Geschrieben says
     // the file was taken. A refused file changes nothing and reports nothing.
-    static Ergebnis anwenden(KatalogDatei& katalog, QIODevice& datanorm, const Ausgabe& ausgabe);
+    static Ergebnis anwenden(KatalogDatei& katalog, QIODevice& datanorm, const Ausgabe& ausgabe,
+                             const Fortschritt& fortschritt = Fortschritt());
 };

@@ -51,7 +51,7 @@ void DatanormLeser::endeZeichenPruefen()
 
 bool DatanormLeser::naechsteZeile()
 {
-    if (m_ende)
+    if (m_ende || m_abgebrochen)
         return false;
     m_zeile.clear();
     m_zuLang = false;
@@ -62,6 +62,11 @@ bool DatanormLeser::naechsteZeile()
         if (m_pos >= m_puffer.size()) {
             m_puffer = m_geraet.read(1024 * 1024);
             m_pos = 0;
+            if (m_fortschritt && !m_puffer.isEmpty() && !m_fortschritt(m_geraet.pos(), m_geraet.size())) {
+                m_abgebrochen = true;
+                m_puffer.clear();
+                return false;
+            }
             if (m_puffer.isEmpty()) {
                 m_ende = true;
                 // The piece after the last line end is a line when it holds anything.

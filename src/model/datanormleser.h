@@ -30,6 +30,12 @@ public:
 
     explicit DatanormLeser(QIODevice& geraet);
 
+    // Called each time a piece of the file is read, with the bytes read so far and the file's
+    // size; returning false stops the reading for good (the file then ends there).
+    using Fortschritt = std::function<bool(qint64 gelesen, qint64 groesse)>;
+    void setFortschritt(const Fortschritt& fortschritt) { m_fortschritt = fortschritt; }
+    bool abgebrochen() const { return m_abgebrochen; }
+
     // Reads the whole file from its start and checks every byte and the header. Each A record
     // whose number (the third field, as written) gesucht accepts is handed to satz on the way;
     // the others are not even split, which keeps this reading of a large file short. Returns
@@ -70,4 +76,6 @@ private:
     bool m_endeZeichen = false;
     qint64 m_endeZeile = 0;
     qint64 m_endeSpalte = 0;
+    Fortschritt m_fortschritt;
+    bool m_abgebrochen = false;
 };

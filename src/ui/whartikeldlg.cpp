@@ -12,14 +12,15 @@
 #include "ui/whartikelsuchen.h"
 #include "ui/whhelpwindow.h"
 
-#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -272,17 +273,31 @@ void WHArtikelDlg::datanormEinlesen()
     constexpr int gezeigteZeilen = 12;
     QStringList zeilen;
     int weitere = 0;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A wholesaler's file can hold hundreds of megabytes: the import shows its progress after
+    // half a second and can be cancelled, which leaves the catalogue as it was.
+    QProgressDialog fortschritt(tr("DATANORM-Datei wird eingelesen..."), tr("Abbrechen"), 0, 1000, this);
+    fortschritt.setWindowTitle(tr("DATANORM-Import"));
+    fortschritt.setWindowModality(Qt::WindowModal);
+    fortschritt.setMinimumDuration(500);
+    fortschritt.setValue(0);
     const DatanormImport::Ergebnis e = DatanormImport::einlesen(
-        Pfade::artikelPath(), datei, Pfade::benutzerArtikelPath(), [&](const QString& zeile) {
+        Pfade::artikelPath(), datei, Pfade::benutzerArtikelPath(),
+        [&](const QString& zeile) {
             if (zeile.startsWith(QLatin1String("Summe\t")))
                 return;
             if (zeilen.size() < gezeigteZeilen)
                 zeilen.append(QString(zeile).replace(QLatin1Char('\t'), QLatin1Char(' ')));
             else
                 ++weitere;
+        },
+        [&fortschritt](int promille) {
+            fortschritt.setValue(promille);
+            QCoreApplication::processEvents();
+            return !fortschritt.wasCanceled();
         });
-    QApplication::restoreOverrideCursor();
+    fortschritt.reset();
+    if (e.abgebrochen)
+        return;
     if (e.status != DatanormImport::Geschrieben) {
         MessageBox::critical(this, tr("Fehler"), MessageBox::klartext(e.meldung));
         return;

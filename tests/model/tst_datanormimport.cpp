@@ -239,30 +239,39 @@ private slots:
         QTest::addColumn<QString>("zielDatei");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
+        QTest::addColumn<int>("abbruchAb"); // the progress (thousandths) at which the user cancels
         QTest::newRow("Katalog fehlt")
             << "fehlt.txt"
             << "preise.001"
-            << "ziel.txt" << 20 << "Datei %1/fehlt.txt konnte nicht geöffnet werden!";
+            << "ziel.txt" << 20 << "Datei %1/fehlt.txt konnte nicht geöffnet werden!" << 2000;
         QTest::newRow("DATANORM fehlt")
             << "katalog.txt"
             << "fehlt.001"
-            << "ziel.txt" << 1 << "Datei %1/fehlt.001 konnte nicht geöffnet werden!";
+            << "ziel.txt" << 1 << "Datei %1/fehlt.001 konnte nicht geöffnet werden!" << 2000;
         QTest::newRow("Codepage, Ziel = Katalog")
             << "katalog.txt"
             << "falsch.001"
             << "katalog.txt" << 1
             << "DATANORM-Datei %1/falsch.001 nicht eingelesen: Zeile 2, Byte 1 (0xE4) ist in Codepage 850 "
-               "nicht erlaubt.";
+               "nicht erlaubt."
+            << 2000;
         QTest::newRow("Gerät statt Datei")
             << "katalog.txt"
             << "/dev/null"
             << "katalog.txt" << 1
             << "DATANORM-Datei /dev/null nicht eingelesen: sie ist keine gewöhnliche "
-               "Datei.";
+               "Datei."
+            << 2000;
         QTest::newRow("Ziel nicht schreibbar")
             << "katalog.txt"
             << "preise.001"
-            << "fehlt/ziel.txt" << 1 << "Datei %1/fehlt/ziel.txt konnte nicht geschrieben werden!";
+            << "fehlt/ziel.txt" << 1 << "Datei %1/fehlt/ziel.txt konnte nicht geschrieben werden!" << 2000;
+        QTest::newRow("Abbruch beim Prüfen") << "katalog.txt"
+                                             << "preise.001"
+                                             << "katalog.txt" << 1 << "abgebrochen" << 0;
+        QTest::newRow("Abbruch bei den Sätzen") << "katalog.txt"
+                                                << "preise.001"
+                                                << "katalog.txt" << 1 << "abgebrochen" << 501;
     }
 
     // A failure writes nothing and leaves the catalogue and any old target as they were; the
@@ -274,6 +283,7 @@ private slots:
         QFETCH(QString, zielDatei);
         QFETCH(int, status);
         QFETCH(QString, meldung);
+        QFETCH(int, abbruchAb);
         QTemporaryDir tmp;
         QVERIFY(TestUmgebung::schreibe(tmp.filePath("katalog.txt"), katalog));
         QVERIFY(TestUmgebung::schreibe(tmp.filePath("ziel.txt"), "alt"));
@@ -284,8 +294,10 @@ private slots:
         const DatanormImport::Ergebnis e = DatanormImport::einlesen(
             tmp.filePath(katalogDatei),
             datanormDatei.startsWith(QLatin1Char('/')) ? datanormDatei : tmp.filePath(datanormDatei),
-            tmp.filePath(zielDatei), [&zeilen](const QString& z) { zeilen << z; });
+            tmp.filePath(zielDatei), [&zeilen](const QString& z) { zeilen << z; },
+            [abbruchAb](int promille) { return promille < abbruchAb; });
         QCOMPARE(int(e.status), status);
+        QCOMPARE(e.abgebrochen, abbruchAb < 2000);
         QCOMPARE(e.meldung, meldung.contains(QLatin1String("%1")) ? meldung.arg(tmp.path()) : meldung);
         QVERIFY(
             !zeilen.contains(QStringLiteral("Summe\t1 aktualisiert, 0 neu, 0 nicht gefunden, 0 übergangen, "
