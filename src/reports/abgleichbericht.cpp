@@ -4,13 +4,12 @@
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "model/ventiltabelle.h"
+#include "reports/csvfeld.h"
 #include "reports/vorlage.h"
 
 #include <QDate>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <algorithm>
 
 namespace {
 
@@ -19,8 +18,8 @@ using Verteiler = Abgleich::Verteiler;
 
 constexpr int zeilenJeTabelle = 25;
 
-// One CSV line appended to the text: fields separated by ";", quoted where they hold ";", a
-// quote or a line break (quotes doubled), the line ended by "\n".
+// One CSV line appended to the text: fields separated by ";" (each as CsvFeld writes it), the
+// line ended by "\n".
 class CsvZeile
 {
 public:
@@ -34,17 +33,7 @@ public:
         if (!m_erstes)
             m_text += QLatin1Char(';');
         m_erstes = false;
-        const bool schlicht = std::none_of(feld.cbegin(), feld.cend(), [](QChar c) {
-            return c == QLatin1Char(';') || c == QLatin1Char('"') || c == QLatin1Char('\n') ||
-                   c == QLatin1Char('\r');
-        });
-        if (schlicht) {
-            m_text += feld;
-            return *this;
-        }
-        QString t = feld;
-        t.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        m_text += QLatin1Char('"') + t + QLatin1Char('"');
+        CsvFeld::anhaengen(m_text, feld);
         return *this;
     }
     // Empty fields.

@@ -1,6 +1,7 @@
 #include "reports/tabellenexport.h"
 
 #include "app/zahl.h"
+#include "reports/csvfeld.h"
 #include "reports/materialtabelle.h"
 #include "reports/xlsxbibliothek.h"
 
@@ -14,16 +15,6 @@ namespace {
 QString geld(qint64 cent)
 {
     return Zahl::fest(static_cast<double>(cent) / 100.0, 2);
-}
-
-QString csvFeld(QString text)
-{
-    if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"')) ||
-        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-        text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        return QLatin1Char('"') + text + QLatin1Char('"');
-    }
-    return text;
 }
 
 QString komma(QString zahl)
@@ -55,10 +46,10 @@ QByteArray TabellenExport::csv(const MaterialTabelle& tabelle)
     QStringList zeilen{MaterialTabelle::spalten().join(QLatin1Char(';'))};
     for (const MaterialTabelle::Zeile& z : tabelle.zeilen) {
         QStringList f(6);
-        f[2] = csvFeld(z.bezeichnung);
+        f[2] = CsvFeld::text(z.bezeichnung);
         if (z.art == MaterialTabelle::Artikel) {
             f[0] = QString::number(z.position);
-            f[1] = csvFeld(z.artNr);
+            f[1] = CsvFeld::text(z.artNr);
             f[3] = komma(z.mengeText);
             f[4] = komma(geld(z.preisCent));
         }
