@@ -67,11 +67,14 @@ for pfad in projekte/*; do
     run "$p/material-mwst" material "$pfad" --mwst 7
     for art in eingaben kosten eingaben1 eingaben2 kostenvoranschlag kostenangebot; do
         run "$p/report-$art" report "$art" "$pfad" -o aus/bericht.html --pdf aus/bericht.pdf
+        run "$p/report-$art-html" report "$art" "$pfad" -o aus/bericht.html
         run "$p/report-$art-stdout" report "$art" "$pfad" --mwst 16
     done
     run "$p/order" order "$pfad" -o aus/bestellung.txt --fax aus/bestellfax.html \
         --kunden-nr 4711 --lieferart Abholung --bemerkung "Bitte anrufen"
     run "$p/order-plain" order "$pfad" -o aus/bestellung.txt
+    run "$p/abgleich" abgleich "$pfad" --csv aus/abgleich.csv -o aus/abgleich.html
+    run "$p/abgleich-stdout" abgleich "$pfad" --spreizung 7
 done
 run fehler-datei show projekte/gibt-es-nicht.bwh
 run fehler-aufruf report unbekannt projekte/einfamilienhaus.bwb

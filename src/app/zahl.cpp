@@ -120,38 +120,38 @@ int kurzSchnell(double x, char (&puffer)[24])
 }
 
 // A fixed number of decimals, taken the same way as the short form: one scaling is exact
-// enough below 1e9 units of the last decimal unless the value lies next to a tie. The sign is
-// written as Qt writes it (also on a value that rounds to zero, which the caller then drops).
-bool festSchnell(double x, int decimals, QString& text)
+// enough below 1e9 units of the last decimal unless the value lies next to a tie. Returns the
+// number of characters, 0 when the value is left to Qt. A value that rounds to zero is written
+// without its sign.
+int festSchnell(double x, int decimals, char (&puffer)[24])
 {
     static const double zehner[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     if (decimals < 0 || decimals > 9 || !std::isfinite(x))
-        return false;
+        return 0;
     const double skaliert = std::fabs(x) * zehner[decimals];
     if (!(skaliert < 1e9))
-        return false;
+        return 0;
     const double ganz = std::floor(skaliert);
     const double rest = skaliert - ganz;
     if (std::fabs(rest - 0.5) < 1e-6)
-        return false;
+        return 0;
     qint64 wert = static_cast<qint64>(ganz) + (rest > 0.5 ? 1 : 0);
     char ziffern[24];
     int n = 0;
+    const bool negativ = std::signbit(x) && wert > 0;
     do {
         ziffern[n++] = static_cast<char>('0' + wert % 10);
         wert /= 10;
     } while (wert > 0 || n <= decimals);
-    char puffer[32];
     int laenge = 0;
-    if (std::signbit(x))
+    if (negativ)
         puffer[laenge++] = '-';
     for (int i = n - 1; i >= 0; --i) {
         if (i == decimals - 1)
             puffer[laenge++] = '.';
         puffer[laenge++] = ziffern[i];
     }
-    text = QString::fromLatin1(puffer, laenge);
-    return true;
+    return laenge;
 }
 
 } // namespace
@@ -206,15 +206,21 @@ QString Zahl::anzeige(double x, int decimals)
 
 QString Zahl::fest(double x, int decimals)
 {
-    QString text;
-    if (!festSchnell(x, decimals, text))
-        text = QString::number(x, 'f', decimals);
+    char puffer[24];
+    if (const int laenge = festSchnell(x, decimals, puffer))
+        return QString::fromLatin1(puffer, laenge);
+    QString text = QString::number(x, 'f', decimals);
     // A value that rounds to zero is zero: "-0.00" would read as a shortfall that is not there.
     if (text.startsWith(QLatin1Char('-')) && std::none_of(text.cbegin(), text.cend(), [](QChar c) {
             return c >= QLatin1Char('1') && c <= QLatin1Char('9');
         }))
         text.remove(0, 1);
     return text;
+}
+
+int Zahl::festNach(char (&ziel)[24], double x, int decimals)
+{
+    return festSchnell(x, decimals, ziel);
 }
 
 double Zahl::toDouble(QStringView text)

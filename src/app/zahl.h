@@ -21,6 +21,9 @@ public:
     static QString anzeige(double x, int decimals = 10);
     // Fixed form with the given number of decimals (20 with 1 decimal gives 20.0).
     static QString fest(double x, int decimals);
+    // The fixed form as characters into ziel, for documents of thousands of rows; returns how
+    // many, or 0 for a value only fest() can write (ties, very large values, inf and nan).
+    static int festNach(char (&ziel)[24], double x, int decimals);
 
     // Text as number; an empty, unreadable or non-finite text ("nan", "inf", out of range) gives 0.
     static double toDouble(QStringView text);

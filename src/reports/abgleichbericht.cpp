@@ -7,9 +7,15 @@
 #include "reports/csvfeld.h"
 #include "reports/vorlage.h"
 
+#include "app/zahl.h"
+
 #include <QDate>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -30,9 +36,7 @@ public:
 
     CsvZeile& operator<<(const QString& feld)
     {
-        if (!m_erstes)
-            m_text += QLatin1Char(';');
-        m_erstes = false;
+        trenner();
         CsvFeld::anhaengen(m_text, feld);
         return *this;
     }
@@ -43,8 +47,35 @@ public:
             *this << QString();
         return *this;
     }
+    // A figure with a decimal comma, as Abgleich::zahl writes it; a number never needs quotes.
+    CsvZeile& zahl(double wert, int stellen)
+    {
+        char puffer[24];
+        const int laenge = Zahl::festNach(puffer, std::isfinite(wert) ? wert : 0.0, stellen);
+        if (laenge == 0)
+            return *this << Abgleich::zahl(wert, stellen);
+        std::replace(puffer, puffer + laenge, '.', ',');
+        trenner();
+        m_text += QLatin1StringView(puffer, laenge);
+        return *this;
+    }
+    CsvZeile& zahl(int wert)
+    {
+        char puffer[16];
+        const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
+        trenner();
+        m_text += QLatin1StringView(puffer, ende - puffer);
+        return *this;
+    }
 
 private:
+    void trenner()
+    {
+        if (!m_erstes)
+            m_text += QLatin1Char(';');
+        m_erstes = false;
+    }
+
     QString& m_text;
     bool m_erstes = true;
 };
@@ -57,37 +88,47 @@ QString z(double wert, int stellen)
 // The sums of area, output, mass flow and volume flow (l/h) of a manifold or the pump.
 void summen(CsvZeile& zeile, double flaeche, double leistung, double massenstrom, double volumenstrom)
 {
-    zeile << z(flaeche, 2) << z(leistung, 1) << z(massenstrom, 2) << z(volumenstrom * 1000.0, 2);
+    zeile.zahl(flaeche, 2).zahl(leistung, 1).zahl(massenstrom, 2).zahl(volumenstrom * 1000.0, 2);
 }
 
 void kreisZeile(QString& text, const QString& etage, const Abgang& a)
 {
     CsvZeile zeile(text);
-    zeile << QStringLiteral("Kreis") << etage << a.raum << a.art << QString::number(a.nr)
-          << QString::number(a.nummer);
+    zeile << QStringLiteral("Kreis") << etage << a.raum << a.art;
+    zeile.zahl(a.nr).zahl(a.nummer);
     summen(zeile, a.flaeche, a.leistung, a.massenstrom, a.volumenstrom);
-    zeile << z(a.l16, 2) << z(a.l10, 2) << z(a.geschwindigkeit, 3) << z(a.dpRohr, 2) << z(a.dpEinzel, 2)
-          << z(a.dpKreis, 2) << z(a.dpVentil, 2) << z(a.kv, 4) << a.voreinstellung << QString()
-          << a.warnungen.join(QLatin1Char(' '));
+    zeile.zahl(a.l16, 2)
+        .zahl(a.l10, 2)
+        .zahl(a.geschwindigkeit, 3)
+        .zahl(a.dpRohr, 2)
+        .zahl(a.dpEinzel, 2)
+        .zahl(a.dpKreis, 2)
+        .zahl(a.dpVentil, 2)
+        .zahl(a.kv, 4);
+    zeile << a.voreinstellung << QString() << a.warnungen.join(QLatin1Char(' '));
 }
 
 void verteilerZeile(QString& text, const Verteiler& v)
 {
     CsvZeile zeile(text);
     zeile << QStringLiteral("Verteiler") << v.etage;
-    zeile.leer(2) << QString::number(v.abgaenge.size()) << QString::number(v.index + 1);
+    zeile.leer(2).zahl(static_cast<int>(v.abgaenge.size())).zahl(v.index + 1);
     summen(zeile, v.flaeche, v.leistung, v.massenstrom, v.volumenstrom);
-    zeile.leer(5) << z(v.dpIndex, 2) << (v.mitVentil ? z(v.dpVentil, 2) : QString())
-                  << (v.mitVentil ? z(v.kv, 4) : QString()) << QString() << z(v.dpErf, 2) << QString();
+    zeile.leer(5).zahl(v.dpIndex, 2);
+    if (v.mitVentil)
+        zeile.zahl(v.dpVentil, 2).zahl(v.kv, 4);
+    else
+        zeile.leer(2);
+    zeile.leer(1).zahl(v.dpErf, 2).leer(1);
 }
 
 void pumpenZeile(QString& text, const Abgleich::Ergebnis& e)
 {
     CsvZeile zeile(text);
     zeile << QStringLiteral("Pumpe");
-    zeile.leer(3) << QString::number(e.verteiler.size()) << QString();
+    zeile.leer(3).zahl(static_cast<int>(e.verteiler.size())).leer(1);
     summen(zeile, e.flaeche, e.leistung, e.massenstrom, e.volumenstrom);
-    zeile.leer(9) << z(e.foerderhoehe, 2) << QString();
+    zeile.leer(9).zahl(e.foerderhoehe, 2).leer(1);
 }
 
 void setze(QString& t, const char* platzhalter, const QString& wert)

@@ -11,8 +11,8 @@
 #include "model/projektdata.h"
 #include "model/raumdata.h"
 #include "model/sonstigdata.h"
-#include "reports/recorddruck.h"
 #include "reports/abgleichbericht.h"
+#include "reports/recorddruck.h"
 #include "reports/vorlage.h"
 
 #include <QDir>
@@ -185,12 +185,11 @@ BerichtErgebnis Berichte::eingaben2(ProjektBaum& baum)
         html += gefuellt(v[Etage], etage->record(), &printPE2);
     html += tabellenEnde + raumUeberschrift;
 
+    const Eingaben2Vorlagen raumVorlagen(v[Raum], v[Flaeche2Kopf], v[Flaeche2], v[Platte]);
     for (WHListItem* etage : etagen) {
         static_cast<EtageData*>(etage->record())->summen.reset();
-        for (WHListItem* item : baum.raeume(etage)) {
-            RaumData* raum = static_cast<RaumData*>(item->record());
-            html += printPE2Raum(*raum, v[Raum], v[Flaeche2Kopf], v[Flaeche2], v[Platte]);
-        }
+        for (WHListItem* item : baum.raeume(etage))
+            printPE2Raum(*static_cast<RaumData*>(item->record()), raumVorlagen, html);
     }
 
     html += gefuellt(v[ProjektTotal], gebaeude, &printPE2);

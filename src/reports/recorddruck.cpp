@@ -17,6 +17,7 @@
 #include "model/sonstigdata.h"
 #include "reports/vorlage.h"
 #include "reports/zeilenvorlage.h"
+#include "reports/zeilenwerte.h"
 
 #include <QDebug>
 
@@ -412,46 +413,62 @@ void printPE1(const RaumData& r, QString& vorlage)
     Vorlage::ersetze(vorlage, QStringLiteral("%AnzHK%"), QString::number(r.summen.anzahlKreise));
 }
 
-QString printPE2Raum(const RaumData& r, const QString& raumVorlage, const QString& flaechenKopf,
-                     const QString& flaechenZeile, const QString& zusammenstellungsZeile)
+Eingaben2Vorlagen::Eingaben2Vorlagen(const QString& raumVorlage, const QString& kopf, const QString& zeile,
+                                     const QString& platte)
+    : raum(raumVorlage,
+           {QStringLiteral("%RaumBezeichnung%"), QStringLiteral("%RaumTemperatur%"),
+            QStringLiteral("%RaumFlache%"), QStringLiteral("%GeschWB%"), QStringLiteral("%WB%"),
+            QStringLiteral("%FlacheFBH%"), QStringLiteral("%MS%"), QStringLiteral("%FlacheWH%"),
+            QStringLiteral("%FlacheWH1%"), QStringLiteral("%SWHR%"), QStringLiteral("%DiffWaerme%")}),
+      flaechenKopf(kopf),
+      flaeche(zeile, {QStringLiteral("%NrFlaeche%"), QStringLiteral("%FGroesse%"),
+                      QStringLiteral("%RegGroesse%"), QStringLiteral("%AnzReg%"),
+                      QStringLiteral("%Entfernung%"), QStringLiteral("%TKreis%"), QStringLiteral("%MS%")}),
+      zusammenstellung(platte, {QStringLiteral("%Nr%"), QStringLiteral("%Bez%"), QStringLiteral("%ArtNr%"),
+                                QStringLiteral("%Breite%"), QStringLiteral("%Hoehe%"),
+                                QStringLiteral("%Groesse%"), QStringLiteral("%Anzahl%")})
 {
-    QString v = raumVorlage;
+}
+
+void printPE2Raum(const RaumData& r, const Eingaben2Vorlagen& vorlagen, QString& dokument)
+{
     const float q = Auslegung::WaermeabgabeProM2(r.systemIndex, r.vorlauftemperatur(), r.raumTemperatur);
     const float fbh = r.flaecheFBH;
     float installiert = 0.0f;
     for (const Heizflaeche& h : r.heizflaechen)
         installiert += static_cast<float>(h.flaeche);
 
-    Vorlage::ersetzeText(v, QStringLiteral("%RaumBezeichnung%"),
-                         r.etage ? r.name + QLatin1Char('/') + r.etage->name : r.name);
-    Vorlage::ersetze(v, QStringLiteral("%RaumTemperatur%"), Zahl::kurz(r.raumTemperatur));
-    Vorlage::ersetze(v, QStringLiteral("%RaumFlache%"), Zahl::kurz(r.flaeche));
-    Vorlage::ersetze(v, QStringLiteral("%GeschWB%"), Zahl::kurz(r.waermebedarfProM2));
-    Vorlage::ersetze(v, QStringLiteral("%WB%"), Zahl::kurz(r.waermebedarf));
+    Zeilenwerte werte;
+    werte.text(Vorlage::html(r.etage ? r.name + QLatin1Char('/') + r.etage->name : r.name))
+        .kurz(r.raumTemperatur)
+        .kurz(r.flaeche)
+        .kurz(r.waermebedarfProM2)
+        .kurz(r.waermebedarf);
 
-    QString fbhText;
-    QString schleifenText;
     if (fbh > 0.0f) {
-        fbhText = r.fbhDirekt ? QStringLiteral("%1 (Dir. HKV)").arg(Zahl::kurz(fbh)) : Zahl::kurz(fbh);
+        werte.text(r.fbhDirekt ? QStringLiteral("%1 (Dir. HKV)").arg(Zahl::kurz(fbh)) : Zahl::kurz(fbh));
         // Loops laid directly from the manifold are kept to 5 m² each.
         const int n = fbhSchleifen(fbh, r.fbhDirekt ? 5.0f : Auslegung::FbhKreisFlaeche());
-        schleifenText =
-            QStringLiteral("%1 (%2 TK)").arg(Zahl::fest(9.0f * fbh / static_cast<float>(n), 0)).arg(n);
+        werte.text(
+            QStringLiteral("%1 (%2 TK)").arg(Zahl::fest(9.0f * fbh / static_cast<float>(n), 0)).arg(n));
+    } else {
+        werte.text({}).text({});
     }
-    Vorlage::ersetze(v, QStringLiteral("%FlacheFBH%"), fbhText);
-    Vorlage::ersetze(v, QStringLiteral("%MS%"), schleifenText);
 
     // Without installed wall heating a floor-heated room shows no wall values.
     const bool ohneWand = installiert == 0.0f && fbh > 0.0f;
     // No output per m² (flow not above room temperature) needs no wall area.
     const float benoetigt = q > 0.0f ? r.waermebedarf / q : 0.0f;
-    Vorlage::ersetze(v, QStringLiteral("%FlacheWH%"), ohneWand ? QString() : Zahl::fest(benoetigt, 2));
-    Vorlage::ersetze(v, QStringLiteral("%FlacheWH1%"), ohneWand ? QString() : Zahl::fest(installiert, 2));
-    Vorlage::ersetzeText(v, QStringLiteral("%SWHR%"),
-                         ohneWand ? QString() : Kataloge::name(Kataloge::systeme(), r.systemIndex));
+    if (ohneWand)
+        werte.text({}).text({}).text({});
+    else
+        werte.fest(benoetigt, 2)
+            .fest(installiert, 2)
+            .text(Vorlage::html(Kataloge::name(Kataloge::systeme(), r.systemIndex)));
 
     const float diff = std::ceil(fbh * Auslegung::FbhLeistungProM2() + installiert * q - r.waermebedarf);
-    Vorlage::ersetze(v, QStringLiteral("%DiffWaerme%"), Zahl::fest(diff, 1));
+    werte.fest(diff, 1);
+    vorlagen.raum.haengeAn(dokument, werte);
 
     // This form's totals are those of the installed surfaces, added up room by room.
     if (r.etage) {
@@ -470,13 +487,13 @@ QString printPE2Raum(const RaumData& r, const QString& raumVorlage, const QStrin
             g.flaecheFBH += fbh;
         }
     }
-    return v + printPE2Flaechen(r, flaechenKopf, flaechenZeile, zusammenstellungsZeile);
+    printPE2Flaechen(r, vorlagen, dokument);
 }
 
-QString printPE2Flaechen(const RaumData& r, const QString& kopf, const QString& zeile, const QString& platte)
+void printPE2Flaechen(const RaumData& r, const Eingaben2Vorlagen& vorlagen, QString& dokument)
 {
     if (r.heizflaechen.isEmpty())
-        return QString();
+        return;
 
     const float vorlauf = r.vorlauftemperatur();
     // Summed area of the surfaces of each Tichelmann circuit (direct surfaces apart).
@@ -486,55 +503,56 @@ QString printPE2Flaechen(const RaumData& r, const QString& kopf, const QString& 
             kreisFlaeche[h.kreisIndex()] += static_cast<float>(h.flaeche);
     }
 
-    QString text = kopf;
-    // One row per surface: the row piece is prepared once for all of them.
-    const Zeilenvorlage flaechenZeile(zeile, {QStringLiteral("%NrFlaeche%"), QStringLiteral("%FGroesse%"),
-                                              QStringLiteral("%RegGroesse%"), QStringLiteral("%AnzReg%"),
-                                              QStringLiteral("%Entfernung%"), QStringLiteral("%TKreis%"),
-                                              QStringLiteral("%MS%")});
+    dokument += vorlagen.flaechenKopf;
     bool kreisGezeigt[Kataloge::maxHeizkreise] = {};
     for (int i = 0; i < r.heizflaechen.size(); ++i) {
         const Heizflaeche& h = r.heizflaechen.at(i);
+        Zeilenwerte werte;
+        werte.zahl(i + 1)
+            .fest(h.flaeche, 2)
+            .fest(h.flaeche / std::max(1, h.anzahlRegister), 2)
+            .zahl(h.anzahlRegister)
+            .kurz(h.entfernung);
+        if (h.direkt)
+            werte.text(u"Dir. HKV");
+        else
+            werte.zahl(h.heizkreis + 1);
         // The circuit's value stands on its first surface only.
-        QString faktor;
         if (h.direkt) {
-            faktor =
-                Zahl::fest(Auslegung::KreisFaktor(static_cast<float>(h.flaeche), r.systemIndex, vorlauf), 0);
+            werte.fest(Auslegung::KreisFaktor(static_cast<float>(h.flaeche), r.systemIndex, vorlauf), 0);
         } else if (!kreisGezeigt[h.kreisIndex()]) {
             kreisGezeigt[h.kreisIndex()] = true;
-            faktor =
-                Zahl::fest(Auslegung::KreisFaktor(kreisFlaeche[h.kreisIndex()], r.systemIndex, vorlauf), 0);
+            werte.fest(Auslegung::KreisFaktor(kreisFlaeche[h.kreisIndex()], r.systemIndex, vorlauf), 0);
+        } else {
+            werte.text({});
         }
-        flaechenZeile.haengeAn(
-            text, {QString::number(i + 1), Zahl::fest(h.flaeche, 2),
-                   Zahl::fest(h.flaeche / std::max(1, h.anzahlRegister), 2),
-                   QString::number(h.anzahlRegister), Zahl::kurz(h.entfernung),
-                   h.direkt ? QStringLiteral("Dir. HKV") : QString::number(h.heizkreis + 1), faktor});
+        vorlagen.flaeche.haengeAn(dokument, werte);
     }
-    text += QStringLiteral("\n</table>\n");
+    dokument += QStringLiteral("\n</table>\n");
 
     // The register systems list what each surface is composed of.
     const int n = RaumData::zusammenstellungsBreite(r.systemIndex);
     if (n == 0)
-        return text;
+        return;
     const QList<RegisterTypen::Typ>& typen = RegisterTypen::typen(r.systemIndex);
-    const QString bez = r.systemIndex == 1 ? QStringLiteral("Register") : QStringLiteral("Platte");
-    const Zeilenvorlage plattenZeile(platte, {QStringLiteral("%Nr%"), QStringLiteral("%Bez%"),
-                                              QStringLiteral("%ArtNr%"), QStringLiteral("%Breite%"),
-                                              QStringLiteral("%Hoehe%"), QStringLiteral("%Groesse%"),
-                                              QStringLiteral("%Anzahl%")});
+    const QStringView bez = r.systemIndex == 1 ? QStringView(u"Register") : QStringView(u"Platte");
     for (int nr = 0; nr < r.heizflaechen.size(); ++nr) {
         for (int t = 0; t < n && t < typen.size(); ++t) {
             const int anzahl = r.zusammenstellung.value(nr * n + t);
             if (anzahl < 1)
                 continue;
             const RegisterTypen::Typ& typ = typen.at(t);
-            plattenZeile.haengeAn(text, {QString::number(nr + 1), bez, QString::number(typ.artNr),
-                                         Zahl::kurz(typ.breite), Zahl::kurz(typ.hoehe),
-                                         Zahl::kurz(typ.flaeche), QString::number(anzahl)});
+            Zeilenwerte werte;
+            werte.zahl(nr + 1)
+                .text(bez)
+                .zahl(typ.artNr)
+                .kurz(typ.breite)
+                .kurz(typ.hoehe)
+                .kurz(typ.flaeche)
+                .zahl(anzahl);
+            vorlagen.zusammenstellung.haengeAn(dokument, werte);
         }
     }
-    return text;
 }
 
 void printPE1(const SonstigData& r, QString& vorlage)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/zeilenvorlage.h"
+
 #include <QString>
 
 class ArtikelListe;
@@ -30,16 +32,24 @@ void printPE1(const EtageData& etage, QString& vorlage);
 void printPE2(const EtageData& etage, QString& vorlage);
 
 void printPE1(const RaumData& raum, QString& vorlage);
-// The room's piece of the second input form: the filled room template followed by the
+// The templates of the second input form's room piece, cut once for all rooms of a document.
+struct Eingaben2Vorlagen
+{
+    Eingaben2Vorlagen(const QString& raum, const QString& flaechenKopf, const QString& flaechenZeile,
+                      const QString& zusammenstellungsZeile);
+    Zeilenvorlage raum;
+    QString flaechenKopf;
+    Zeilenvorlage flaeche;
+    Zeilenvorlage zusammenstellung;
+};
+// Appends the room's piece of the second input form: the filled room template followed by the
 // surface section. Adds the room's area, demand, installed wall area, rounded heat
 // difference and floor heating into its floor's and building's totals.
-QString printPE2Raum(const RaumData& raum, const QString& raumVorlage, const QString& flaechenKopf,
-                     const QString& flaechenZeile, const QString& zusammenstellungsZeile);
-// The surface section: the header, one line per surface, the end of the table and, for the
-// register systems, one composition line per surface and register type in use. Empty for
+void printPE2Raum(const RaumData& raum, const Eingaben2Vorlagen& vorlagen, QString& dokument);
+// Appends the surface section: the header, one line per surface, the end of the table and, for
+// the register systems, one composition line per surface and register type in use. Nothing for
 // a room without surfaces.
-QString printPE2Flaechen(const RaumData& raum, const QString& kopf, const QString& zeile,
-                         const QString& platte);
+void printPE2Flaechen(const RaumData& raum, const Eingaben2Vorlagen& vorlagen, QString& dokument);
 
 void printPE1(const SonstigData& sonstig, QString& vorlage);
 void printPE2(const SonstigData& sonstig, QString& vorlage);

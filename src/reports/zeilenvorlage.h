@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class Zeilenwerte;
+
 // A row piece of a template that a document fills once per line (one row per heating surface),
 // always with the same placeholders. The row comes out exactly as filling it placeholder by
 // placeholder with Vorlage::ersetze, in the order given. When the piece allows it, it is cut
@@ -14,10 +16,8 @@ class Zeilenvorlage
 public:
     Zeilenvorlage(const QString& text, const QStringList& platzhalter);
 
-    // The filled row; werte in the order of the placeholders.
-    QString fuelle(const QStringList& werte) const;
-    // The same row appended to a document, without a text of its own.
-    void haengeAn(QString& dokument, const QStringList& werte) const;
+    // Appends the filled row to a document; werte in the order of the placeholders.
+    void haengeAn(QString& dokument, const Zeilenwerte& werte) const;
 
 private:
     QString m_text;
@@ -26,5 +26,6 @@ private:
     // stands in each gap; empty when the piece is filled by search.
     QStringList m_stuecke;
     QList<int> m_folge;
+    qsizetype m_stueckLaenge = 0;
     bool m_geschnitten = false;
 };

@@ -62,6 +62,8 @@ private slots:
             const int stellen = i % 4;
             if (std::fabs(x) >= std::pow(10.0, -stellen)) // no "-0.00" that the fixed form drops
                 QCOMPARE(Zahl::fest(x, stellen), QString::number(x, 'f', stellen));
+            if (const int n = Zahl::festNach(zeichen, x, stellen))
+                QCOMPARE(QString::fromLatin1(zeichen, n), Zahl::fest(x, stellen));
         }
     }
 

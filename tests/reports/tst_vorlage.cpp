@@ -1,6 +1,7 @@
 #include "app/pfade.h"
 #include "reports/vorlage.h"
 #include "reports/zeilenvorlage.h"
+#include "reports/zeilenwerte.h"
 #include "testumgebung.h"
 
 #include <QTemporaryDir>
@@ -18,6 +19,7 @@ private slots:
     void ersetzt();
     void zeileWieErsetzt_data();
     void zeileWieErsetzt();
+    void zeileWieErsetztAllerKurzenVorlagen();
     void wertKommtWoertlich_data();
     void wertKommtWoertlich();
     void block_data();
@@ -197,6 +199,10 @@ void TestVorlage::zeileWieErsetzt_data()
     QTest::newRow("Platzhalter aneinander") << QStringLiteral("%A%%B%%C%") << QStringList{"", "B", "x"};
     QTest::newRow("Zwischentext wie ein Name") << QStringLiteral("%A%B%C%") << QStringList{"", "2", "3"};
     QTest::newRow("unbekannter Platzhalter") << QStringLiteral("%A%<%D%>%B%") << QStringList{"1", "2", "3"};
+    QTest::newRow("Breite in Prozent")
+        << QStringLiteral("<th width=\"7%\">T</th><td width=\"8%\">%A%</td>%B%")
+        << QStringList{"1", "2", "3"};
+    QTest::newRow("Prozent vor Namen") << QStringLiteral("%BA%A%%") << QStringList{"", "2", "3"};
 }
 
 // A row filled from its cut pieces reads exactly as the same row filled placeholder by
@@ -210,8 +216,46 @@ void TestVorlage::zeileWieErsetzt()
     for (int i = 0; i < platzhalter.size(); ++i)
         Vorlage::ersetze(erwartet, platzhalter.at(i), werte.at(i));
     const Zeilenvorlage vorlage(zeile, platzhalter);
-    QCOMPARE(vorlage.fuelle(werte), erwartet);
-    QCOMPARE(vorlage.fuelle(werte), erwartet);
+    Zeilenwerte w;
+    for (const QString& wert : werte)
+        w.text(wert);
+    QString dokument = QStringLiteral("Anfang");
+    vorlage.haengeAn(dokument, w);
+    vorlage.haengeAn(dokument, w);
+    QCOMPARE(dokument, QStringLiteral("Anfang") + erwartet + erwartet);
+}
+
+// The same over every template of up to seven characters from "%", name characters and text, with
+// values that are empty, a name character or text: no cut may change a row.
+void TestVorlage::zeileWieErsetztAllerKurzenVorlagen()
+{
+    const QString zeichen = QStringLiteral("%AB<");
+    const QStringList platzhalter{"%A%", "%B%", "%AB%"};
+    const QList<QStringList> wertListen{
+        {"", "", ""}, {"A", "B", "x"}, {"", "A", "B"}, {"<", "", "A"}, {"B", "A", ""}};
+    for (int laenge = 1; laenge <= 7; ++laenge) {
+        int anzahl = 1;
+        for (int i = 0; i < laenge; ++i)
+            anzahl *= static_cast<int>(zeichen.size());
+        for (int nummer = 0; nummer < anzahl; ++nummer) {
+            QString zeile;
+            for (int rest = nummer, i = 0; i < laenge; ++i, rest /= static_cast<int>(zeichen.size()))
+                zeile += zeichen.at(rest % zeichen.size());
+            const Zeilenvorlage vorlage(zeile, platzhalter);
+            for (const QStringList& werte : wertListen) {
+                QString erwartet = zeile;
+                Zeilenwerte w;
+                for (int i = 0; i < platzhalter.size(); ++i) {
+                    Vorlage::ersetze(erwartet, platzhalter.at(i), werte.at(i));
+                    w.text(werte.at(i));
+                }
+                QString dokument;
+                vorlage.haengeAn(dokument, w);
+                QVERIFY2(dokument == erwartet,
+                         qPrintable(zeile + QLatin1Char(' ') + werte.join(QLatin1Char(','))));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestVorlage)
