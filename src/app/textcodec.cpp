@@ -1,7 +1,8 @@
 #include "app/textcodec.h"
 
+#include "app/textdatei.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -35,7 +36,7 @@ QString TextCodec::decode(const QByteArray& bytes)
     return decoder.decode(bytes);
 }
 
-QByteArray TextCodec::encode(const QString& text)
+QByteArray TextCodec::encode(QStringView text)
 {
     QStringEncoder encoder("windows-1252", QStringConverter::Flag::Default);
     if (!encoder.isValid())
@@ -108,10 +109,9 @@ bool TextCodec::write(QIODevice& device, const QString& text)
 
 bool TextCodec::writeFileAtomic(const QString& path, const QString& text)
 {
-    // Unbuffered, so that a write cut short (a full disk, a size limit) is seen here: through a
-    // buffer the short write would be lost and the truncated file committed.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && write(file, text) && file.commit();
+    TextDatei datei(path);
+    datei.schreibe(text);
+    return datei.schliesse();
 }
 
 QStringList TextCodec::lines(const QString& text)

@@ -13,7 +13,7 @@ class TextCodec
 {
 public:
     static QString decode(const QByteArray& bytes);
-    static QByteArray encode(const QString& text);
+    static QByteArray encode(QStringView text);
 
     // Reads the whole file; false when it cannot be opened.
     static bool readFile(const QString& path, QString& text);

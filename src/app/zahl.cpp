@@ -135,21 +135,29 @@ int festSchnell(double x, int decimals, char (&puffer)[24])
     const double rest = skaliert - ganz;
     if (std::fabs(rest - 0.5) < 1e-6)
         return 0;
-    qint64 wert = static_cast<qint64>(ganz) + (rest > 0.5 ? 1 : 0);
+    const qint64 wert = static_cast<qint64>(ganz) + (rest > 0.5 ? 1 : 0);
     char ziffern[24];
-    int n = 0;
-    const bool negativ = std::signbit(x) && wert > 0;
-    do {
-        ziffern[n++] = static_cast<char>('0' + wert % 10);
-        wert /= 10;
-    } while (wert > 0 || n <= decimals);
+    const int n = static_cast<int>(std::to_chars(ziffern, ziffern + sizeof ziffern, wert).ptr - ziffern);
     int laenge = 0;
-    if (negativ)
+    if (std::signbit(x) && wert > 0)
         puffer[laenge++] = '-';
-    for (int i = n - 1; i >= 0; --i) {
-        if (i == decimals - 1)
+    const auto kopiere = [&](int von, int bis) {
+        for (int i = von; i < bis; ++i)
+            puffer[laenge++] = ziffern[i];
+    };
+    if (n > decimals) {
+        kopiere(0, n - decimals);
+        if (decimals > 0) {
             puffer[laenge++] = '.';
-        puffer[laenge++] = ziffern[i];
+            kopiere(n - decimals, n);
+        }
+    } else {
+        // Below one: "0.", the zeros in front of the digits, the digits.
+        puffer[laenge++] = '0';
+        puffer[laenge++] = '.';
+        for (int i = n; i < decimals; ++i)
+            puffer[laenge++] = '0';
+        kopiere(0, n);
     }
     return laenge;
 }

@@ -1,6 +1,7 @@
 #include "cli/berichtbefehl.h"
 
 #include "app/pfade.h"
+#include "app/textdatei.h"
 #include "cli/clikontext.h"
 #include "cli/pdf/pdfauftrag.h"
 #include "cli/pdfmodul.h"
@@ -84,13 +85,22 @@ int BerichtBefehl::ausfuehren(CliKontext& k, QStringList args)
         return code;
     art(args.at(0), baum.projekt() ? baum.projekt()->stand : 0, bericht);
 
-    const BerichtErgebnis r = Berichte::erstelle(bericht, baum);
+    // Without a PDF the HTML goes into its file while it is put together; the file replaces the
+    // old one only when the whole document is written.
+    TextDatei html(ziel);
+    Berichte::Abschnitte abschnitte;
+    if (mitZiel && !mitPdf)
+        abschnitte = [&html](QStringView text) { html.schreibe(text); };
+    const BerichtErgebnis r = Berichte::erstelle(bericht, baum, abschnitte);
     if (!r.ok) {
         k.err() << CliKontext::klartext(r.fehlerText) << Qt::endl;
         return 1;
     }
-    if (mitZiel && !k.schreibeDatei(ziel, r.html))
-        return 1;
+    if (mitZiel) {
+        html.schreibe(r.html);
+        if (!k.schliesseDatei(html, ziel))
+            return 1;
+    }
     if (mitPdf && !schreibePdf(k, r, pdfZiel))
         return 1;
     return 0;

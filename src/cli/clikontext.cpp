@@ -3,6 +3,7 @@
 #include "app/pfade.h"
 #include "app/programm.h"
 #include "app/textcodec.h"
+#include "app/textdatei.h"
 #include "model/artikelliste.h"
 #include "model/projektdatei.h"
 #include "reports/tabellenexport.h"
@@ -43,8 +44,15 @@ bool CliKontext::ladeProjekt(const QString& datei, ProjektBaum& baum)
 
 bool CliKontext::schreibeDatei(const QString& datei, const QString& text)
 {
-    if (!TextCodec::writeFileAtomic(datei, text)) {
-        m_err << "Datei " << datei << " konnte nicht geöffnet werden!" << Qt::endl;
+    TextDatei ziel(datei);
+    ziel.schreibe(text);
+    return schliesseDatei(ziel, datei);
+}
+
+bool CliKontext::schliesseDatei(TextDatei& datei, const QString& pfad)
+{
+    if (!datei.schliesse()) {
+        m_err << "Datei " << pfad << " konnte nicht geöffnet werden!" << Qt::endl;
         return false;
     }
     return true;

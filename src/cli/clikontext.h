@@ -6,6 +6,7 @@
 
 class MaterialTabelle;
 class ProjektBaum;
+class TextDatei;
 
 // What every batch command shares: the output streams in the terminal's encoding, the
 // catalogue, loading a project as the program's open operation does, the command's options.
@@ -27,6 +28,8 @@ public:
 
     // Writes text as a Windows-1252 file, atomically; prints the failure message on stderr.
     bool schreibeDatei(const QString& datei, const QString& text);
+    // Commits a file written in pieces; prints the same failure message.
+    bool schliesseDatei(TextDatei& datei, const QString& pfad);
 
     // Writes every file or none: each goes to a temporary file beside its target first, and the
     // targets are replaced only when all of them have been written in full. Prints the failure.

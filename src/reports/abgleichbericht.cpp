@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <charconv>
@@ -24,27 +25,48 @@ using Verteiler = Abgleich::Verteiler;
 
 constexpr int zeilenJeTabelle = 25;
 
-// One CSV line appended to the text: fields separated by ";" (each as CsvFeld writes it), the
-// line ended by "\n".
+// One CSV line appended to the UTF-8 text: fields separated by ";" (each as CsvFeld writes it),
+// the line ended by "\n". The line is put together in a buffer of its own and appended whole.
 class CsvZeile
 {
 public:
-    explicit CsvZeile(QString& text) : m_text(text) {}
-    ~CsvZeile() { m_text += QLatin1Char('\n'); }
+    explicit CsvZeile(QByteArray& text) : m_text(text) {}
+    ~CsvZeile()
+    {
+        m_zeile.append('\n');
+        m_text.append(m_zeile.constData(), m_zeile.size());
+    }
     CsvZeile(const CsvZeile&) = delete;
     CsvZeile& operator=(const CsvZeile&) = delete;
 
     CsvZeile& operator<<(const QString& feld)
     {
         trenner();
-        CsvFeld::anhaengen(m_text, feld);
+        // Names are short and nearly always Latin-1 without a character that needs quotes: those
+        // are written as UTF-8 here, anything else as CsvFeld and Qt write it.
+        const qsizetype anfang = m_zeile.size();
+        for (const QChar c : feld) {
+            const char16_t u = c.unicode();
+            if (u == u';' || u == u'"' || u == u'\n' || u == u'\r' || u > 0xFF) {
+                m_zeile.resize(anfang);
+                const QByteArray utf8 = CsvFeld::text(feld).toUtf8();
+                m_zeile.append(utf8.constData(), utf8.size());
+                break;
+            }
+            if (u < 0x80) {
+                m_zeile.append(static_cast<char>(u));
+            } else {
+                m_zeile.append(static_cast<char>(0xC0 | (u >> 6)));
+                m_zeile.append(static_cast<char>(0x80 | (u & 0x3F)));
+            }
+        }
         return *this;
     }
     // Empty fields.
     CsvZeile& leer(int anzahl)
     {
         for (int i = 0; i < anzahl; ++i)
-            *this << QString();
+            trenner();
         return *this;
     }
     // A figure with a decimal comma, as Abgleich::zahl writes it; a number never needs quotes.
@@ -56,7 +78,7 @@ public:
             return *this << Abgleich::zahl(wert, stellen);
         std::replace(puffer, puffer + laenge, '.', ',');
         trenner();
-        m_text += QLatin1StringView(puffer, laenge);
+        m_zeile.append(puffer, laenge);
         return *this;
     }
     CsvZeile& zahl(int wert)
@@ -64,7 +86,7 @@ public:
         char puffer[16];
         const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
         trenner();
-        m_text += QLatin1StringView(puffer, ende - puffer);
+        m_zeile.append(puffer, ende - puffer);
         return *this;
     }
 
@@ -72,11 +94,12 @@ private:
     void trenner()
     {
         if (!m_erstes)
-            m_text += QLatin1Char(';');
+            m_zeile.append(';');
         m_erstes = false;
     }
 
-    QString& m_text;
+    QByteArray& m_text;
+    QVarLengthArray<char, 512> m_zeile;
     bool m_erstes = true;
 };
 
@@ -91,7 +114,7 @@ void summen(CsvZeile& zeile, double flaeche, double leistung, double massenstrom
     zeile.zahl(flaeche, 2).zahl(leistung, 1).zahl(massenstrom, 2).zahl(volumenstrom * 1000.0, 2);
 }
 
-void kreisZeile(QString& text, const QString& etage, const Abgang& a)
+void kreisZeile(QByteArray& text, const QString& etage, const Abgang& a)
 {
     CsvZeile zeile(text);
     zeile << QStringLiteral("Kreis") << etage << a.raum << a.art;
@@ -108,7 +131,7 @@ void kreisZeile(QString& text, const QString& etage, const Abgang& a)
     zeile << a.voreinstellung << QString() << a.warnungen.join(QLatin1Char(' '));
 }
 
-void verteilerZeile(QString& text, const Verteiler& v)
+void verteilerZeile(QByteArray& text, const Verteiler& v)
 {
     CsvZeile zeile(text);
     zeile << QStringLiteral("Verteiler") << v.etage;
@@ -122,7 +145,7 @@ void verteilerZeile(QString& text, const Verteiler& v)
     zeile.leer(1).zahl(v.dpErf, 2).leer(1);
 }
 
-void pumpenZeile(QString& text, const Abgleich::Ergebnis& e)
+void pumpenZeile(QByteArray& text, const Abgleich::Ergebnis& e)
 {
     CsvZeile zeile(text);
     zeile << QStringLiteral("Pumpe");
@@ -155,14 +178,14 @@ QString AbgleichBericht::csvKopf()
 
 QByteArray AbgleichBericht::csv(const Abgleich::Ergebnis& ergebnis)
 {
-    QString text = csvKopf() + QLatin1Char('\n');
+    QByteArray text = "\xEF\xBB\xBF" + csvKopf().toUtf8() + '\n';
     for (const Verteiler& v : ergebnis.verteiler) {
         for (const Abgang& a : v.abgaenge)
             kreisZeile(text, v.etage, a);
         verteilerZeile(text, v);
     }
     pumpenZeile(text, ergebnis);
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return text;
 }
 
 bool AbgleichBericht::schreibe(const QString& pfad, const QByteArray& inhalt, QString& fehlerText)

@@ -24,6 +24,17 @@ namespace {
 const QString tabellenEnde = QStringLiteral("\n</table>\n");
 const QString raumUeberschrift = QStringLiteral("<p><b>Raumkenndaten</b></p>");
 
+// Hands what the document holds so far to the caller once it is long enough, and goes on in the
+// same memory.
+void weiterreichen(QString& html, const Berichte::Abschnitte& abschnitte)
+{
+    constexpr qsizetype abschnittsLaenge = 64 * 1024;
+    if (abschnitte && html.size() >= abschnittsLaenge) {
+        abschnitte(html);
+        html.resize(0);
+    }
+}
+
 // The group whose lines are preceded by the remark template.
 constexpr int anmerkungsGruppe = 9;
 
@@ -63,10 +74,10 @@ BerichtErgebnis Berichte::printKostenangebot(ProjektBaum& baum)
     return erstelle(Kostenangebot, baum);
 }
 
-BerichtErgebnis Berichte::erstelle(Art art, ProjektBaum& baum)
+BerichtErgebnis Berichte::erstelle(Art art, ProjektBaum& baum, const Abschnitte& abschnitte)
 {
     vorbereiten(art, baum);
-    return zusammenstellen(art, baum);
+    return zusammenstellen(art, baum, abschnitte);
 }
 
 void Berichte::vorbereiten(Art art, ProjektBaum& baum)
@@ -77,13 +88,13 @@ void Berichte::vorbereiten(Art art, ProjektBaum& baum)
         Schaetzung::berechne(baum);
 }
 
-BerichtErgebnis Berichte::zusammenstellen(Art art, ProjektBaum& baum)
+BerichtErgebnis Berichte::zusammenstellen(Art art, ProjektBaum& baum, const Abschnitte& abschnitte)
 {
     switch (art) {
     case Eingaben1:
-        return eingaben1(baum);
+        return eingaben1(baum, abschnitte);
     case Eingaben2:
-        return eingaben2(baum);
+        return eingaben2(baum, abschnitte);
     case Kostenvoranschlag:
         return kostenvoranschlag(baum);
     case Kostenangebot:
@@ -94,7 +105,7 @@ BerichtErgebnis Berichte::zusammenstellen(Art art, ProjektBaum& baum)
     return BerichtErgebnis();
 }
 
-BerichtErgebnis Berichte::eingaben1(ProjektBaum& baum)
+BerichtErgebnis Berichte::eingaben1(ProjektBaum& baum, const Abschnitte& abschnitte)
 {
     BerichtErgebnis r;
     r.orientierung = BerichtErgebnis::quer;
@@ -133,6 +144,7 @@ BerichtErgebnis Berichte::eingaben1(ProjektBaum& baum)
             html += gefuellt(v[Raum], raum->record(), &printPE1);
         html += gefuellt(v[EtageTotal], etage->record(), &printPE1);
         html += tabellenEnde;
+        weiterreichen(html, abschnitte);
     }
 
     html += gefuellt(v[ProjektTotal], baum.gebaeude(), &printPE1);
@@ -143,7 +155,7 @@ BerichtErgebnis Berichte::eingaben1(ProjektBaum& baum)
     return r;
 }
 
-BerichtErgebnis Berichte::eingaben2(ProjektBaum& baum)
+BerichtErgebnis Berichte::eingaben2(ProjektBaum& baum, const Abschnitte& abschnitte)
 {
     BerichtErgebnis r;
     r.orientierung = BerichtErgebnis::druckerStandard;
@@ -188,8 +200,10 @@ BerichtErgebnis Berichte::eingaben2(ProjektBaum& baum)
     const Eingaben2Vorlagen raumVorlagen(v[Raum], v[Flaeche2Kopf], v[Flaeche2], v[Platte]);
     for (WHListItem* etage : etagen) {
         static_cast<EtageData*>(etage->record())->summen.reset();
-        for (WHListItem* item : baum.raeume(etage))
+        for (WHListItem* item : baum.raeume(etage)) {
             printPE2Raum(*static_cast<RaumData*>(item->record()), raumVorlagen, html);
+            weiterreichen(html, abschnitte);
+        }
     }
 
     html += gefuellt(v[ProjektTotal], gebaeude, &printPE2);
@@ -315,7 +329,7 @@ BerichtErgebnis Berichte::ausgeben(Art art, ProjektBaum& baum)
         return r;
     }
 
-    BerichtErgebnis r = zusammenstellen(art, baum);
+    BerichtErgebnis r = zusammenstellen(art, baum, {});
     if (!r.ok)
         return r;
     if (!TextCodec::write(file, r.html) || !file.flush()) {

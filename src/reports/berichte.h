@@ -2,6 +2,10 @@
 
 #include "reports/berichtergebnis.h"
 
+#include <QStringView>
+
+#include <functional>
+
 class ProjektBaum;
 
 // The report drivers. Each runs what its document needs first (the circuit and
@@ -28,7 +32,10 @@ public:
     static BerichtErgebnis printEingaben2(ProjektBaum& baum);
     static BerichtErgebnis printKostenvoranschlag(ProjektBaum& baum);
     static BerichtErgebnis printKostenangebot(ProjektBaum& baum);
-    static BerichtErgebnis erstelle(Art art, ProjektBaum& baum);
+    // Takes a long document in pieces while it is put together (the batch tool writes them
+    // straight into its file); the document returned then holds only what came after them.
+    using Abschnitte = std::function<void(QStringView)>;
+    static BerichtErgebnis erstelle(Art art, ProjektBaum& baum, const Abschnitte& abschnitte = {});
 
     // The program's report run: the estimate where the report needs it, then the output file
     // "ausdruck.html" of the user's folder is opened (and emptied), then the templates are
@@ -44,9 +51,9 @@ public:
 
 private:
     static void vorbereiten(Art art, ProjektBaum& baum);
-    static BerichtErgebnis zusammenstellen(Art art, ProjektBaum& baum);
-    static BerichtErgebnis eingaben1(ProjektBaum& baum);
-    static BerichtErgebnis eingaben2(ProjektBaum& baum);
+    static BerichtErgebnis zusammenstellen(Art art, ProjektBaum& baum, const Abschnitte& abschnitte);
+    static BerichtErgebnis eingaben1(ProjektBaum& baum, const Abschnitte& abschnitte);
+    static BerichtErgebnis eingaben2(ProjektBaum& baum, const Abschnitte& abschnitte);
     static BerichtErgebnis kostenvoranschlag(ProjektBaum& baum);
     static BerichtErgebnis kostenangebot(ProjektBaum& baum);
 };

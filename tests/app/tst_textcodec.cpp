@@ -1,10 +1,15 @@
 #include "app/textcodec.h"
+#include "app/textdatei.h"
 #include "faildevice.h"
 
 #include <QBuffer>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // Every file of the program is Windows-1252, whatever the desktop's locale.
 class TestTextCodec : public QObject
@@ -114,6 +119,9 @@ private slots:
         QVERIFY(!TextCodec::readFile(dir.filePath(QStringLiteral("fehlt")), text, 10));
     }
 
+    void inStueckenWieGanz_data();
+    void inStueckenWieGanz();
+    void geraetBleibtGeraet();
     void schreibfehler()
     {
         FailDevice dev(3);
@@ -121,6 +129,49 @@ private slots:
         QVERIFY(!TextCodec::write(dev, QStringLiteral("mehr als drei Bytes")));
     }
 };
+
+// A document written in pieces reads exactly as the same text written whole, also when a piece
+// ends inside a surrogate pair or with a lone surrogate.
+void TestTextCodec::inStueckenWieGanz_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("schnitt");
+    QTest::newRow("Umlaute") << QStringLiteral("Küche € Straße m²") << 5;
+    QTest::newRow("Paar geteilt") << QStringLiteral("Bad \U0001F6C1 Dusche") << 5;
+    QTest::newRow("einzelnes Surrogat am Ende") << QStringLiteral("Flur \xD83D").left(6) << 6;
+}
+
+void TestTextCodec::inStueckenWieGanz()
+{
+    QFETCH(QString, text);
+    QFETCH(int, schnitt);
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("bericht.html"));
+    TextDatei datei(pfad);
+    datei.schreibe(QStringView(text).left(schnitt));
+    datei.schreibe(QStringView(text).mid(schnitt));
+    QVERIFY(datei.schliesse());
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), TextCodec::encode(text));
+}
+
+// A target that is a device or a pipe is written into, never replaced by a regular file.
+void TestTextCodec::geraetBleibtGeraet()
+{
+    QTemporaryDir dir;
+    const QByteArray pfad = QFile::encodeName(dir.filePath(QStringLiteral("rohr")));
+    QCOMPARE(::mkfifo(pfad.constData(), 0600), 0);
+    const int leser = ::open(pfad.constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(leser >= 0);
+    QVERIFY(TextCodec::writeFileAtomic(QFile::decodeName(pfad), QStringLiteral("Straße")));
+    char puffer[16] = {};
+    QCOMPARE(::read(leser, puffer, sizeof puffer), 6);
+    QCOMPARE(QByteArray(puffer, 6), QByteArray("Stra\xdf"
+                                               "e"));
+    ::close(leser);
+    QVERIFY(!QFileInfo(QFile::decodeName(pfad)).isFile());
+}
 
 QTEST_GUILESS_MAIN(TestTextCodec)
 #include "tst_textcodec.moc"
