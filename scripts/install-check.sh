@@ -45,8 +45,10 @@ grep -q "application/x-wandheizung-projekt" "$prefix/share/mime/globs2"
 grep -q "application/x-waermebedarf-projekt" "$prefix/share/mime/globs2"
 
 # The installed batch tool with nothing but the installed settings: a fresh home folder,
-# no --appl-dir, no --user-dir. Its user folder is created on the way.
-export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_CONFIG_DIRS="$prefix/etc/xdg"
+# no --appl-dir, no --user-dir, and no system settings folder that names the prefix (the tool
+# finds PREFIX/etc/xdg beside its bin/ folder). Its user folder is created on the way.
+mkdir -p "$tmp/xdg-leer"
+export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_CONFIG_DIRS="$tmp/xdg-leer"
 mkdir -p "$HOME"
 cli="$prefix/bin/wandheizung-cli"
 sample="$prefix/share/wandheizung/projekte/einfamilienhaus-ausfuehrung.bwh"

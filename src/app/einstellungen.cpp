@@ -3,7 +3,9 @@
 #include "app/pfade.h"
 #include "app/textcodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QSettings>
 #include <QStringList>
@@ -21,15 +23,31 @@ QString alsText(const QVariant& wert)
     return wert.toString();
 }
 
+// An installation under another prefix than /usr (/usr/local, /opt/wandheizung) keeps its
+// system-wide settings in PREFIX/etc/xdg, which the desktop searches only when XDG_CONFIG_DIRS
+// names it. When the usual places hold no value, the file beside the program's own bin/ folder
+// is read as well.
+QString beimProgramm()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../etc/xdg/") + organisation +
+           QStringLiteral("/wh.conf");
+}
+
 QString ordner(QSettings::Scope scope, const QString& schluessel, bool* gefunden)
 {
     const QSettings settings(scope, organisation, QStringLiteral("wh"));
-    const bool da = settings.contains(schluessel);
+    bool da = settings.contains(schluessel);
+    QVariant wert = settings.value(schluessel);
+    if (!da && QFileInfo::exists(beimProgramm())) {
+        const QSettings installiert(beimProgramm(), QSettings::IniFormat);
+        da = installiert.contains(schluessel);
+        wert = installiert.value(schluessel);
+    }
     if (gefunden)
         *gefunden = da;
     if (!da)
         return QString();
-    return Pfade::normalise(alsText(settings.value(schluessel)), QDir::homePath());
+    return Pfade::normalise(alsText(wert), QDir::homePath());
 }
 
 } // namespace
