@@ -14,8 +14,11 @@ Zeilenwerte& Zeilenwerte::text(QStringView wert)
 
 Zeilenwerte& Zeilenwerte::zeichen(const char* von, int laenge)
 {
+    const qsizetype anfang = m_zeichen.size();
+    m_zeichen.resize(anfang + laenge);
+    char16_t* ziel = m_zeichen.data() + anfang;
     for (int i = 0; i < laenge; ++i)
-        m_zeichen.append(static_cast<char16_t>(static_cast<unsigned char>(von[i])));
+        ziel[i] = static_cast<unsigned char>(von[i]);
     m_ende.append(m_zeichen.size());
     return *this;
 }
