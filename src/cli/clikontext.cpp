@@ -4,12 +4,12 @@
 #include "app/programm.h"
 #include "app/textcodec.h"
 #include "app/textdatei.h"
+#include "app/zieldatei.h"
 #include "model/artikelliste.h"
 #include "model/projektdatei.h"
 #include "reports/tabellenexport.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <memory>
@@ -60,18 +60,17 @@ bool CliKontext::schliesseDatei(TextDatei& datei, const QString& pfad)
 
 bool CliKontext::schreibeAlle(const QList<QPair<QString, QByteArray>>& dateien)
 {
-    std::vector<std::unique_ptr<QSaveFile>> offen;
+    std::vector<std::unique_ptr<ZielDatei>> offen;
     for (const auto& [pfad, inhalt] : dateien) {
-        auto datei = std::make_unique<QSaveFile>(pfad);
-        if (!datei->open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-            datei->write(inhalt) != inhalt.size()) {
+        auto datei = std::make_unique<ZielDatei>(pfad);
+        if (!datei->oeffne() || !datei->schreibe(inhalt)) {
             m_err << TabellenExport::schreibFehler(pfad) << Qt::endl;
             return false;
         }
         offen.push_back(std::move(datei));
     }
     for (std::size_t i = 0; i < offen.size(); ++i) {
-        if (!offen[i]->commit()) {
+        if (!offen[i]->schliesse()) {
             m_err << TabellenExport::schreibFehler(dateien.at(static_cast<int>(i)).first) << Qt::endl;
             return false;
         }

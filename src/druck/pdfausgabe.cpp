@@ -1,17 +1,17 @@
 #include "druck/pdfausgabe.h"
 
 #include "app/programm.h"
+#include "app/zieldatei.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 PdfAusgabe::Ergebnis PdfAusgabe::schreibe(Seitendrucker& drucker, const QString& ziel, int orientierung,
                                           const Seitendrucker::Fortschritt& fortschritt)
 {
-    QSaveFile datei(ziel);
-    if (!datei.open(QIODevice::WriteOnly))
+    ZielDatei datei(ziel);
+    if (!datei.oeffne(QIODevice::WriteOnly))
         return Fehler;
     bool abgebrochen = false;
     const Seitendrucker::Fortschritt weiter = [&](int seite, int seiten) {
@@ -20,7 +20,7 @@ PdfAusgabe::Ergebnis PdfAusgabe::schreibe(Seitendrucker& drucker, const QString&
     };
     bool geschrieben = false;
     {
-        QPdfWriter pdf(&datei);
+        QPdfWriter pdf(&datei.geraet());
         pdf.setResolution(1200);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
                                       orientierung == 0 ? QPageLayout::Landscape : QPageLayout::Portrait,
@@ -29,11 +29,10 @@ PdfAusgabe::Ergebnis PdfAusgabe::schreibe(Seitendrucker& drucker, const QString&
         pdf.setCreator(QStringLiteral("Wandheizung ") + Programm::version());
         geschrieben = drucker.drucke(pdf, weiter);
     }
-    if (!geschrieben) {
-        datei.cancelWriting();
+    // Not closed, the temporary file goes and the old file stays.
+    if (!geschrieben)
         return abgebrochen ? Abgebrochen : Fehler;
-    }
-    return datei.commit() ? Geschrieben : Fehler;
+    return datei.schliesse() ? Geschrieben : Fehler;
 }
 
 QString PdfAusgabe::fehlerText(const QString& ziel)

@@ -1,6 +1,7 @@
 #include "reports/abgleichbericht.h"
 
 #include "app/abgleicheinstellungen.h"
+#include "app/zieldatei.h"
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "model/ventiltabelle.h"
@@ -11,7 +12,6 @@
 
 #include <QDate>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -190,8 +190,8 @@ QByteArray AbgleichBericht::csv(const Abgleich::Ergebnis& ergebnis)
 
 bool AbgleichBericht::schreibe(const QString& pfad, const QByteArray& inhalt, QString& fehlerText)
 {
-    QSaveFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size() && datei.commit())
+    ZielDatei datei(pfad);
+    if (datei.oeffne() && datei.schreibe(inhalt) && datei.schliesse())
         return true;
     fehlerText = Vorlage::oeffnenFehler(QFileInfo(pfad).fileName());
     return false;

@@ -2,13 +2,13 @@
 
 #include "app/programm.h"
 #include "app/zahl.h"
+#include "app/zieldatei.h"
 #include "model/anwenderdaten.h"
 #include "model/projektbaum.h"
 #include "model/projektdata.h"
 #include "reports/leistungsverzeichnis.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 namespace {
@@ -309,9 +309,8 @@ bool GaebExport::exportieren(ProjektBaum& baum, const ArtikelListe& katalog, con
         projekt.nummer = p->projektNr;
     }
     const QByteArray inhalt = xml(lv, phase, projekt, anwender, QDateTime::currentDateTime());
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || datei.write(inhalt) != inhalt.size() ||
-        !datei.commit()) {
+    ZielDatei datei(pfad);
+    if (!datei.oeffne() || !datei.schreibe(inhalt) || !datei.schliesse()) {
         fehlerText = QStringLiteral("Datei %1 konnte nicht geöffnet werden!").arg(pfad);
         return false;
     }

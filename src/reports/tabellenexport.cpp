@@ -1,12 +1,12 @@
 #include "reports/tabellenexport.h"
 
 #include "app/zahl.h"
+#include "app/zieldatei.h"
 #include "reports/csvfeld.h"
 #include "reports/materialtabelle.h"
 #include "reports/xlsxbibliothek.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -186,9 +186,8 @@ bool TabellenExport::schreibe(const MaterialTabelle& tabelle, Format format, con
 
 bool TabellenExport::schreibeDatei(const QString& pfad, const QByteArray& inhalt)
 {
-    QSaveFile datei(pfad);
-    return datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && datei.write(inhalt) == inhalt.size() &&
-           datei.commit();
+    ZielDatei datei(pfad);
+    return datei.oeffne() && datei.schreibe(inhalt) && datei.schliesse();
 }
 
 QString TabellenExport::schreibFehler(const QString& pfad)
