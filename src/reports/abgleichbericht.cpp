@@ -179,6 +179,11 @@ QString AbgleichBericht::csvKopf()
 QByteArray AbgleichBericht::csv(const Abgleich::Ergebnis& ergebnis)
 {
     QByteArray text = "\xEF\xBB\xBF" + csvKopf().toUtf8() + '\n';
+    // About 120 bytes a line: the text grows in place instead of being copied as it grows.
+    qsizetype zeilen = 1;
+    for (const Verteiler& v : ergebnis.verteiler)
+        zeilen += v.abgaenge.size() + 1;
+    text.reserve(text.size() + zeilen * 128);
     for (const Verteiler& v : ergebnis.verteiler) {
         for (const Abgang& a : v.abgaenge)
             kreisZeile(text, v.etage, a);
