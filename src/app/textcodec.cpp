@@ -7,6 +7,7 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <cstring>
 
 bool TextCodec::readFile(const QString& path, QString& text, qint64 maxBytes, bool* abgeschnitten)
 {
@@ -45,18 +46,22 @@ QByteArray TextCodec::encode(QStringView text)
     // byte for byte: those are copied, only the other characters go through the converter (a
     // large report spends most of its writing time there otherwise).
     const auto gleich = [](char16_t u) { return u < 0x80 || (u >= 0xA0 && u <= 0xFF); };
-    // Most documents hold nothing else: Qt's Latin-1 conversion and comparison take them whole.
+    // Most documents hold nothing else: Qt's Latin-1 conversion takes them whole. It writes "?"
+    // for a character beyond Latin-1, so each "?" it wrote is checked against the text (HTML
+    // rarely has one), and bytes 0x80 to 0x9F stand for other characters in Windows-1252.
     {
         QByteArray latin1 = text.toLatin1();
-        if (QLatin1String(latin1) == text) {
-            // Bytes 0x80 to 0x9F stand for other characters in Windows-1252.
-            const unsigned char* b = reinterpret_cast<const unsigned char*>(latin1.constData());
-            unsigned char steuerzeichen = 0;
-            for (qsizetype i = 0; i < latin1.size(); ++i)
-                steuerzeichen |= static_cast<unsigned char>(b[i] - 0x80) < 0x20;
-            if (!steuerzeichen)
-                return latin1;
-        }
+        const char* b = latin1.constData();
+        const qsizetype n = latin1.size();
+        unsigned char steuerzeichen = 0;
+        for (qsizetype i = 0; i < n; ++i)
+            steuerzeichen |= static_cast<unsigned char>(static_cast<unsigned char>(b[i]) - 0x80) < 0x20;
+        bool nurLatin1 = !steuerzeichen;
+        for (const char* f = b; nurLatin1 && (f = static_cast<const char*>(std::memchr(f, '?', b + n - f)));
+             ++f)
+            nurLatin1 = text.at(f - b) == QLatin1Char('?');
+        if (nurLatin1)
+            return latin1;
     }
     const char16_t* zeichen = reinterpret_cast<const char16_t*>(text.utf16());
     const qsizetype n = text.size();
