@@ -19,6 +19,11 @@ public:
             schritt();
             zeiten.append(uhr.nsecsElapsed() / 1e6);
         }
+        return median(zeiten);
+    }
+
+    static double median(QVector<double> zeiten)
+    {
         std::sort(zeiten.begin(), zeiten.end());
         const int n = zeiten.size();
         return n % 2 ? zeiten.at(n / 2) : (zeiten.at(n / 2 - 1) + zeiten.at(n / 2)) / 2.0;
