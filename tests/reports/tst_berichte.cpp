@@ -100,6 +100,8 @@ private slots:
     void angebotGruppen();
     void angebotOhneMaterialliste();
     void namenWerdenEscapt();
+    void inStueckenWieGanz_data();
+    void inStueckenWieGanz();
 
 private:
     void kurzVorlagenSchreiben();
@@ -581,6 +583,42 @@ void TestBerichte::namenWerdenEscapt()
     QVERIFY(!r.html.contains(QLatin1String("<b>Bad")));
     QVERIFY(r.html.contains(QLatin1String("A\\1 $&amp; &lt;KG&gt;")));
     QVERIFY(!platzhalter.match(r.html).hasMatch());
+}
+
+void TestBerichte::inStueckenWieGanz_data()
+{
+    QTest::addColumn<int>("art");
+    QTest::newRow("eingaben1") << int(Berichte::Eingaben1);
+    QTest::newRow("eingaben2") << int(Berichte::Eingaben2);
+}
+
+// A long document handed out in pieces while it grows (the batch tool writes them into its
+// file) reads exactly as the same document put together whole: nothing lost, nothing twice.
+void TestBerichte::inStueckenWieGanz()
+{
+    QFETCH(int, art);
+    ProjektBaum baum;
+    Beispiel::haus(baum, 1);
+    for (int e = 0; e < 8; ++e) {
+        WHListItem* etage = Beispiel::etage(baum, QStringLiteral("OG %1").arg(e), 1);
+        for (int r = 0; r < 20; ++r) {
+            RaumData* raum = Beispiel::raum(baum, etage, QStringLiteral("Raum %1").arg(r), 1, 20.0f, 60.0f);
+            for (int f = 0; f < 30; ++f)
+                raum->heizflaechen.append(Beispiel::flaeche(1.0, 1, f / 2));
+        }
+    }
+    const Berichte::Art bericht = static_cast<Berichte::Art>(art);
+    const BerichtErgebnis ganz = Berichte::erstelle(bericht, baum);
+    QVERIFY2(ganz.ok, qPrintable(ganz.fehlerText));
+    QString stuecke;
+    int anzahl = 0;
+    const BerichtErgebnis r = Berichte::erstelle(bericht, baum, [&](QStringView stueck) {
+        stuecke += stueck;
+        ++anzahl;
+    });
+    QVERIFY(r.ok);
+    QVERIFY(anzahl > 0);
+    QCOMPARE(stuecke + r.html, ganz.html);
 }
 
 QTEST_GUILESS_MAIN(TestBerichte)
