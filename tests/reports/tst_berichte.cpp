@@ -599,7 +599,7 @@ void TestBerichte::inStueckenWieGanz()
     QFETCH(int, art);
     ProjektBaum baum;
     Beispiel::haus(baum, 1);
-    for (int e = 0; e < 8; ++e) {
+    for (int e = 0; e < 15; ++e) {
         WHListItem* etage = Beispiel::etage(baum, QStringLiteral("OG %1").arg(e), 1);
         for (int r = 0; r < 20; ++r) {
             RaumData* raum = Beispiel::raum(baum, etage, QStringLiteral("Raum %1").arg(r), 1, 20.0f, 60.0f);
