@@ -14,6 +14,12 @@ bool ZielDatei::oeffne(QIODevice::OpenMode modus)
     return m_ziel->open(modus);
 }
 
+bool ZielDatei::schreibeGanz(const QString& pfad, const QByteArray& inhalt)
+{
+    ZielDatei datei(pfad);
+    return datei.oeffne() && datei.schreibe(inhalt) && datei.schliesse();
+}
+
 bool ZielDatei::schliesse()
 {
     if (m_ziel == &m_geraet)

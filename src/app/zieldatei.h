@@ -21,6 +21,9 @@ public:
     bool schreibe(const QByteArray& bytes) { return m_ziel->write(bytes) == bytes.size(); }
     bool schliesse();
 
+    // Writes the whole content as the file in one go; false when that did not succeed.
+    static bool schreibeGanz(const QString& pfad, const QByteArray& inhalt);
+
 private:
     QSaveFile m_datei;
     QFile m_geraet;

@@ -81,7 +81,17 @@ double Abgleich::kvWert(double volumenstrom, double dp)
 
 QString Abgleich::zahl(double wert, int stellen)
 {
+    char puffer[24];
+    if (const int laenge = zahlNach(puffer, wert, stellen))
+        return QString::fromLatin1(puffer, laenge);
     return Zahl::fest(std::isfinite(wert) ? wert : 0.0, stellen).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+int Abgleich::zahlNach(char (&ziel)[24], double wert, int stellen)
+{
+    const int laenge = Zahl::festNach(ziel, std::isfinite(wert) ? wert : 0.0, stellen);
+    std::replace(ziel, ziel + laenge, '.', ',');
+    return laenge;
 }
 
 void Abgleich::fuelle(Abgang& abgang, double l16, double massenstrom, const QList<Zweig>& zweige,

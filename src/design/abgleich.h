@@ -112,8 +112,11 @@ public:
     // kv from a flow in m³/h and a pressure difference in mbar; 0 without flow or difference.
     static double kvWert(double volumenstrom, double dp);
 
-    // A figure in German form: fixed decimals, decimal comma.
+    // A figure in German form: fixed decimals, decimal comma; a value that is not finite is 0.
     static QString zahl(double wert, int stellen);
+    // The same as characters into ziel, for the CSV's thousands of figures; returns how many, or 0
+    // for a value only zahl() can write.
+    static int zahlNach(char (&ziel)[24], double wert, int stellen);
 
     static constexpr double maxGeschwindigkeit = 0.8; // m/s
     static constexpr double maxDruckverlust = 250.0;  // mbar

@@ -46,38 +46,39 @@ Kosten Kosten::bestellung(const ArtikelListe& katalog, float mwstSatz)
     return mitMwst(summeBestellungGesamt(katalog), mwstSatz);
 }
 
-double Kosten::summeBedarf(const ArtikelListe& katalog, int gruppe)
+namespace {
+
+// The sum in whole cents of the line prices of one quantity (requirement or order), over the
+// articles of one group or, with alle, over the whole catalogue.
+template <typename Menge>
+double katalogSumme(const ArtikelListe& katalog, Menge Artikel::*menge, bool alle, int gruppe = 0)
 {
     qint64 cent = 0;
     for (const Artikel& a : katalog.artikel()) {
-        if (a.gruppe == gruppe)
-            cent += zeilenCent(a.bedarf, a.preis);
+        if (alle || a.gruppe == gruppe)
+            cent += Kosten::zeilenCent(a.*menge, a.preis);
     }
-    return euro(cent);
+    return Kosten::euro(cent);
+}
+
+} // namespace
+
+double Kosten::summeBedarf(const ArtikelListe& katalog, int gruppe)
+{
+    return katalogSumme(katalog, &Artikel::bedarf, false, gruppe);
 }
 
 double Kosten::summeBedarfGesamt(const ArtikelListe& katalog)
 {
-    qint64 cent = 0;
-    for (const Artikel& a : katalog.artikel())
-        cent += zeilenCent(a.bedarf, a.preis);
-    return euro(cent);
+    return katalogSumme(katalog, &Artikel::bedarf, true);
 }
 
 double Kosten::summeBestellung(const ArtikelListe& katalog, int gruppe)
 {
-    qint64 cent = 0;
-    for (const Artikel& a : katalog.artikel()) {
-        if (a.gruppe == gruppe)
-            cent += zeilenCent(a.bestellMenge, a.preis);
-    }
-    return euro(cent);
+    return katalogSumme(katalog, &Artikel::bestellMenge, false, gruppe);
 }
 
 double Kosten::summeBestellungGesamt(const ArtikelListe& katalog)
 {
-    qint64 cent = 0;
-    for (const Artikel& a : katalog.artikel())
-        cent += zeilenCent(a.bestellMenge, a.preis);
-    return euro(cent);
+    return katalogSumme(katalog, &Artikel::bestellMenge, true);
 }

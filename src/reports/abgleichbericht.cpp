@@ -8,15 +8,11 @@
 #include "reports/csvfeld.h"
 #include "reports/vorlage.h"
 
-#include "app/zahl.h"
-
 #include <QDate>
 #include <QFileInfo>
 #include <QVarLengthArray>
 
-#include <algorithm>
 #include <charconv>
-#include <cmath>
 
 namespace {
 
@@ -73,10 +69,9 @@ public:
     CsvZeile& zahl(double wert, int stellen)
     {
         char puffer[24];
-        const int laenge = Zahl::festNach(puffer, std::isfinite(wert) ? wert : 0.0, stellen);
+        const int laenge = Abgleich::zahlNach(puffer, wert, stellen);
         if (laenge == 0)
             return *this << Abgleich::zahl(wert, stellen);
-        std::replace(puffer, puffer + laenge, '.', ',');
         trenner();
         m_zeile.append(puffer, laenge);
         return *this;
@@ -195,8 +190,7 @@ QByteArray AbgleichBericht::csv(const Abgleich::Ergebnis& ergebnis)
 
 bool AbgleichBericht::schreibe(const QString& pfad, const QByteArray& inhalt, QString& fehlerText)
 {
-    ZielDatei datei(pfad);
-    if (datei.oeffne() && datei.schreibe(inhalt) && datei.schliesse())
+    if (ZielDatei::schreibeGanz(pfad, inhalt))
         return true;
     fehlerText = Vorlage::oeffnenFehler(QFileInfo(pfad).fileName());
     return false;

@@ -309,8 +309,7 @@ bool GaebExport::exportieren(ProjektBaum& baum, const ArtikelListe& katalog, con
         projekt.nummer = p->projektNr;
     }
     const QByteArray inhalt = xml(lv, phase, projekt, anwender, QDateTime::currentDateTime());
-    ZielDatei datei(pfad);
-    if (!datei.oeffne() || !datei.schreibe(inhalt) || !datei.schliesse()) {
+    if (!ZielDatei::schreibeGanz(pfad, inhalt)) {
         fehlerText = QStringLiteral("Datei %1 konnte nicht geöffnet werden!").arg(pfad);
         return false;
     }

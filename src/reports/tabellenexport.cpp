@@ -177,17 +177,11 @@ bool TabellenExport::schreibe(const MaterialTabelle& tabelle, Format format, con
     QByteArray bytes;
     if (!inhalt(tabelle, format, bytes, fehlerText))
         return false;
-    if (!schreibeDatei(pfad, bytes)) {
+    if (!ZielDatei::schreibeGanz(pfad, bytes)) {
         fehlerText = schreibFehler(pfad);
         return false;
     }
     return true;
-}
-
-bool TabellenExport::schreibeDatei(const QString& pfad, const QByteArray& inhalt)
-{
-    ZielDatei datei(pfad);
-    return datei.oeffne() && datei.schreibe(inhalt) && datei.schliesse();
 }
 
 QString TabellenExport::schreibFehler(const QString& pfad)

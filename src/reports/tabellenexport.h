@@ -29,7 +29,5 @@ public:
     // The file written atomically: a failed write leaves no file and an existing one as it was.
     static bool schreibe(const MaterialTabelle& tabelle, Format format, const QString& pfad,
                          QString& fehlerText);
-    // Writes the bytes as the file's new content, atomically.
-    static bool schreibeDatei(const QString& pfad, const QByteArray& inhalt);
     static QString schreibFehler(const QString& pfad);
 };
