@@ -7,7 +7,9 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <optional>
 
 bool TextCodec::readFile(const QString& path, QString& text, qint64 maxBytes, bool* abgeschnitten)
 {
@@ -31,10 +33,47 @@ bool TextCodec::readFile(const QString& path, QString& text, qint64 maxBytes, bo
 
 QString TextCodec::decode(const QByteArray& bytes)
 {
-    QStringDecoder decoder("windows-1252");
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    // Windows-1252 gives every byte one character: the converter's answer for each of the 256
+    // bytes, asked once, decodes a file byte by byte exactly as the converter would.
+    static const std::optional<std::array<char16_t, 256>> tabelle =
+        []() -> std::optional<std::array<char16_t, 256>> {
+        QStringDecoder decoder("windows-1252");
+        if (!decoder.isValid())
+            return std::nullopt;
+        std::array<char16_t, 256> zeichen{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString eins = decoder.decode(QByteArrayView(&byte, 1));
+            if (eins.size() != 1)
+                return std::nullopt;
+            zeichen[b] = eins.at(0).unicode();
+        }
+        return zeichen;
+    }();
+    if (!tabelle) {
+        QStringDecoder decoder("windows-1252");
+        return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+    }
+    // ASCII, the bulk of every file, is widened by Qt; only eight-byte runs that hold a byte
+    // from 0x80 are looked at again.
+    QString text = QString::fromLatin1(bytes);
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    char16_t* zeichen = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < n; i += 8) {
+        const qsizetype ende = std::min<qsizetype>(i + 8, n);
+        if (ende - i == 8) {
+            quint64 acht;
+            std::memcpy(&acht, b + i, 8);
+            if (!(acht & 0x8080808080808080ULL))
+                continue;
+        }
+        for (qsizetype j = i; j < ende; ++j) {
+            if (b[j] >= 0x80)
+                zeichen[j] = (*tabelle)[b[j]];
+        }
+    }
+    return text;
 }
 
 QByteArray TextCodec::encode(QStringView text)

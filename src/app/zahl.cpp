@@ -18,11 +18,13 @@ bool liesSchlicht(QStringView text, double& wert)
     char zeichen[maxLaenge];
     qsizetype ziffern = 0;
     qsizetype punkt = -1;
+    quint64 ganz = 0; // the digits as a whole number, used while there are at most 15
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text.at(i).unicode();
-        if (c >= u'0' && c <= u'9')
+        if (c >= u'0' && c <= u'9') {
             ++ziffern;
-        else if (c == u'.' && punkt < 0)
+            ganz = ganz * 10 + (c - u'0');
+        } else if (c == u'.' && punkt < 0)
             punkt = i;
         else if (!(c == u'-' && i == 0))
             return false;
@@ -32,6 +34,15 @@ bool liesSchlicht(QStringView text, double& wert)
     const qsizetype erste = zeichen[0] == '-' ? 1 : 0;
     if (ziffern == 0 || punkt == erste || punkt == n - 1)
         return false;
+    // Up to 15 digits make a whole number that a double holds exactly, and 10^k is exact too:
+    // one division then rounds exactly as the full conversion does.
+    if (ziffern <= 15) {
+        static const double zehner[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double betrag = static_cast<double>(ganz) / zehner[punkt < 0 ? 0 : n - 1 - punkt];
+        wert = erste ? -betrag : betrag;
+        return true;
+    }
     const auto [ende, fehler] = std::from_chars(zeichen, zeichen + n, wert);
     return fehler == std::errc() && ende == zeichen + n;
 }
@@ -43,15 +54,18 @@ bool liesSchlicht(QStringView text, int& wert)
     const qsizetype n = text.size();
     if (n == 0 || n > maxLaenge)
         return false;
-    char zeichen[maxLaenge];
-    for (qsizetype i = 0; i < n; ++i) {
+    const qsizetype erste = text.front() == u'-' ? 1 : 0;
+    if (erste == n)
+        return false;
+    int betrag = 0;
+    for (qsizetype i = erste; i < n; ++i) {
         const char16_t c = text.at(i).unicode();
-        if (!((c >= u'0' && c <= u'9') || (c == u'-' && i == 0)))
+        if (c < u'0' || c > u'9')
             return false;
-        zeichen[i] = static_cast<char>(c);
+        betrag = betrag * 10 + (c - u'0');
     }
-    const auto [ende, fehler] = std::from_chars(zeichen, zeichen + n, wert);
-    return fehler == std::errc() && ende == zeichen + n;
+    wert = erste ? -betrag : betrag;
+    return true;
 }
 
 // The short form is six significant digits, trailing zeros dropped, fixed-point while the value
@@ -135,30 +149,23 @@ int festSchnell(double x, int decimals, char (&puffer)[24])
     const double rest = skaliert - ganz;
     if (std::fabs(rest - 0.5) < 1e-6)
         return 0;
-    const qint64 wert = static_cast<qint64>(ganz) + (rest > 0.5 ? 1 : 0);
+    qint64 wert = static_cast<qint64>(ganz) + (rest > 0.5 ? 1 : 0);
+    // The digits from the last: at least one before the point, the point after the decimals.
     char ziffern[24];
-    const int n = static_cast<int>(std::to_chars(ziffern, ziffern + sizeof ziffern, wert).ptr - ziffern);
-    int laenge = 0;
-    if (std::signbit(x) && wert > 0)
-        puffer[laenge++] = '-';
-    const auto kopiere = [&](int von, int bis) {
-        for (int i = von; i < bis; ++i)
-            puffer[laenge++] = ziffern[i];
-    };
-    if (n > decimals) {
-        kopiere(0, n - decimals);
-        if (decimals > 0) {
-            puffer[laenge++] = '.';
-            kopiere(n - decimals, n);
-        }
-    } else {
-        // Below one: "0.", the zeros in front of the digits, the digits.
-        puffer[laenge++] = '0';
-        puffer[laenge++] = '.';
-        for (int i = n; i < decimals; ++i)
-            puffer[laenge++] = '0';
-        kopiere(0, n);
-    }
+    char* anfang = ziffern + sizeof ziffern;
+    const bool negativ = std::signbit(x) && wert > 0;
+    int stelle = 0;
+    do {
+        if (stelle == decimals && decimals > 0)
+            *--anfang = '.';
+        *--anfang = static_cast<char>('0' + wert % 10);
+        wert /= 10;
+        ++stelle;
+    } while (wert > 0 || stelle <= decimals);
+    if (negativ)
+        *--anfang = '-';
+    const int laenge = static_cast<int>(ziffern + sizeof ziffern - anfang);
+    std::copy_n(anfang, laenge, puffer);
     return laenge;
 }
 
@@ -214,7 +221,7 @@ QString Zahl::anzeige(double x, int decimals)
 
 QString Zahl::fest(double x, int decimals)
 {
-    char puffer[24];
+    char puffer[24] = {};
     if (const int laenge = festSchnell(x, decimals, puffer))
         return QString::fromLatin1(puffer, laenge);
     QString text = QString::number(x, 'f', decimals);

@@ -69,8 +69,7 @@ int RaumData::flaechenInZeile(const QString& line, const QString& version)
     const bool alt = version == QLatin1String("1.0") || version == QLatin1String("1.1");
     // Counting the separators gives the number of fields without splitting a line that may hold
     // hundreds of them.
-    const qsizetype anzahlFelder = line.count(QChar(0x01)) + 1;
-    return std::max(0, static_cast<int>((anzahlFelder - 2) / (alt ? 4 : 5)));
+    return std::max(0, static_cast<int>((anzahlFelder(line) - 2) / (alt ? 4 : 5)));
 }
 
 bool RaumData::hasData() const
@@ -130,10 +129,10 @@ QString RaumData::toString() const
 
 bool RaumData::fromString(const QString& line, const QString& version)
 {
-    const QStringList f = felder(line);
+    const QList<QStringView> f = felderAnsicht(line);
     if (f.size() < 11)
         return false;
-    name = f.at(1);
+    name = f.at(1).toString();
     raumTyp = Zahl::toInt(f.at(2));
     if (raumTyp < 0 || raumTyp >= Kataloge::raumTypen().size())
         raumTyp = Kataloge::freieEingabe;
@@ -176,6 +175,7 @@ bool RaumData::fromStringFlaechen(const QString& line, const QString& version)
         if (anzahl > Kataloge::maxFlaechen)
             return false;
         heizflaechen.clear();
+        heizflaechen.reserve(anzahl);
         for (int i = 0; i < anzahl; ++i) {
             const int b = 2 + i * proFlaeche;
             Heizflaeche h;

@@ -53,6 +53,8 @@ protected:
     static QStringList felder(const QString& line);
     // The same fields as views into the line, for lines with hundreds of them.
     static QList<QStringView> felderAnsicht(QStringView line);
+    // How many fields the line holds, without splitting it.
+    static qsizetype anzahlFelder(QStringView line);
     // A file line: the record's depth as tabs, the fields joined by 0x01, then "\n".
     static QString zeile(int tiefe, const QStringList& felder);
     static QString zahl(double x);

@@ -5,21 +5,29 @@
 #include <algorithm>
 #include <charconv>
 
+char16_t* Zeilenwerte::platz(qsizetype laenge)
+{
+    if (m_laenge + laenge > m_zeichen.size())
+        m_zeichen.resize(std::max(2 * m_zeichen.size(), m_laenge + laenge));
+    char16_t* ziel = m_zeichen.data() + m_laenge;
+    m_laenge += laenge;
+    m_ende.append(m_laenge);
+    return ziel;
+}
+
 Zeilenwerte& Zeilenwerte::text(QStringView wert)
 {
-    m_zeichen.append(reinterpret_cast<const char16_t*>(wert.data()), wert.size());
-    m_ende.append(m_zeichen.size());
+    const auto* von = reinterpret_cast<const char16_t*>(wert.data());
+    std::copy_n(von, wert.size(), platz(wert.size()));
+    m_prozent = m_prozent || wert.contains(u'%');
     return *this;
 }
 
 Zeilenwerte& Zeilenwerte::zeichen(const char* von, int laenge)
 {
-    const qsizetype anfang = m_zeichen.size();
-    m_zeichen.resize(anfang + laenge);
-    char16_t* ziel = m_zeichen.data() + anfang;
+    char16_t* ziel = platz(laenge);
     for (int i = 0; i < laenge; ++i)
         ziel[i] = static_cast<unsigned char>(von[i]);
-    m_ende.append(m_zeichen.size());
     return *this;
 }
 
@@ -42,15 +50,4 @@ Zeilenwerte& Zeilenwerte::fest(double wert, int decimals)
     if (const int laenge = Zahl::festNach(puffer, wert, decimals))
         return zeichen(puffer, laenge);
     return text(Zahl::fest(wert, decimals));
-}
-
-QStringView Zeilenwerte::wert(qsizetype i) const
-{
-    const qsizetype von = i == 0 ? 0 : m_ende.at(i - 1);
-    return QStringView(m_zeichen.constData() + von, m_ende.at(i) - von);
-}
-
-bool Zeilenwerte::enthaeltProzent() const
-{
-    return std::find(m_zeichen.cbegin(), m_zeichen.cend(), u'%') != m_zeichen.cend();
 }

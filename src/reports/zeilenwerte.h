@@ -15,12 +15,22 @@ public:
     Zeilenwerte& fest(double wert, int decimals);
 
     qsizetype anzahl() const { return m_ende.size(); }
-    QStringView wert(qsizetype i) const;
-    bool enthaeltProzent() const;
+    QStringView wert(qsizetype i) const
+    {
+        const qsizetype von = i == 0 ? 0 : m_ende[i - 1];
+        return QStringView(m_zeichen.constData() + von, m_ende[i] - von);
+    }
+    // Only a text can hold a "%"; numbers never do.
+    bool enthaeltProzent() const { return m_prozent; }
 
 private:
+    // Room for laenge more characters; returns where they go.
+    char16_t* platz(qsizetype laenge);
     Zeilenwerte& zeichen(const char* von, int laenge);
 
-    QVarLengthArray<char16_t, 256> m_zeichen;
+    // Used up to m_laenge; its size is the room there is.
+    QVarLengthArray<char16_t, 256> m_zeichen = QVarLengthArray<char16_t, 256>(256);
+    qsizetype m_laenge = 0;
     QVarLengthArray<qsizetype, 16> m_ende;
+    bool m_prozent = false;
 };

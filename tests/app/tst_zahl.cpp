@@ -134,6 +134,24 @@ private slots:
         QCOMPARE(Zahl::toFloat(text), static_cast<float>(wert));
     }
 
+    // Plain numbers of up to 15 digits are read on a fast path: bit for bit what Qt reads,
+    // whatever the digits and wherever the point stands.
+    void lesenWieQt()
+    {
+        std::mt19937_64 zufall(11);
+        for (int i = 0; i < 300000; ++i) {
+            const int ziffern = 1 + int(zufall() % 17);
+            QString text = zufall() % 4 == 0 ? QStringLiteral("-") : QString();
+            for (int z = 0; z < ziffern; ++z)
+                text += QLatin1Char(char('0' + zufall() % 10));
+            if (ziffern > 1 && zufall() % 5 != 0)
+                text.insert(text.size() - 1 - int(zufall() % (ziffern - 1)), QLatin1Char('.'));
+            const double qt = text.toDouble();
+            const double wert = Zahl::toDouble(text);
+            QVERIFY2(wert == qt && std::signbit(wert) == std::signbit(qt), qPrintable(text));
+        }
+    }
+
     void floatBereich()
     {
         // A value a double holds but a float does not reads as 0, not as infinity.
