@@ -3,6 +3,7 @@
 #include "faildevice.h"
 
 #include <QBuffer>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +43,12 @@ private slots:
         const QString text = TextCodec::decode(bytes);
         QCOMPARE(text.size(), 256);
         QCOMPARE(text.at(0x80), QChar(0x20AC));
+        // Every byte at every place of an eight-byte run, amid ASCII, reads as the converter reads it.
+        QStringDecoder konverter("windows-1252");
+        for (int versatz = 0; versatz < 9; ++versatz) {
+            const QByteArray gemischt = QByteArray(versatz, 'a') + bytes + QByteArray(versatz, 'z');
+            QCOMPARE(TextCodec::decode(gemischt), konverter.decode(gemischt));
+        }
     }
 
     // Runs the code page keeps byte for byte are copied, not converted: every character of the
