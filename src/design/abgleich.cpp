@@ -131,10 +131,13 @@ QList<Abgleich::Abgang> Abgleich::abgaenge(const RaumData& raum, double vorlauf,
         0.0, double(Auslegung::WaermeabgabeProM2(raum.systemIndex, float(vorlauf), raum.raumTemperatur)));
     const double p = rohrProM2(raum.systemIndex);
 
+    // The lists are emptied for each outlet and keep their room.
+    QList<const Heizflaeche*> flaechen;
+    QList<Zweig> zweige;
     // Tichelmann circuits in ascending number: in reverse return every path runs to the
     // farthest surface and back; each surface's registers share its flow equally.
     for (int k = 0; k < Kataloge::maxHeizkreise; ++k) {
-        QList<const Heizflaeche*> flaechen;
+        flaechen.clear();
         double kreisFlaeche = 0.0;
         double weiteste = 0.0;
         for (const Heizflaeche& h : raum.heizflaechen) {
@@ -150,25 +153,26 @@ QList<Abgleich::Abgang> Abgleich::abgaenge(const RaumData& raum, double vorlauf,
         a.flaeche = kreisFlaeche;
         a.leistung = kreisFlaeche * q;
         const double m = massenstrom(a.leistung, spreizung);
-        QList<Zweig> zweige;
+        zweige.clear();
         for (const Heizflaeche* h : flaechen) {
             const int n = std::max(1, h->anzahlRegister);
             const double anteil = kreisFlaeche > 0.0 ? std::max(0.0, h->flaeche) / kreisFlaeche : 0.0;
             zweige << register10(p * std::max(0.0, h->flaeche) / n, m * anteil / n);
         }
         fuelle(a, 2.0 * weiteste, m, zweige, wasser);
-        ergebnis << a;
+        ergebnis.append(std::move(a));
     }
 
     // Direct surfaces, two to an outlet in table order.
-    QList<const Heizflaeche*> direkte;
+    QList<const Heizflaeche*>& direkte = flaechen;
+    direkte.clear();
     for (const Heizflaeche& h : raum.heizflaechen) {
         if (h.direkt)
             direkte << &h;
     }
     for (int i = 0; i < direkte.size(); i += 2) {
         Abgang a = neuerAbgang(raum, QStringLiteral("Direkt"), i / 2 + 1);
-        QList<Zweig> zweige;
+        zweige.clear();
         for (int j = i; j < std::min<int>(i + 2, direkte.size()); ++j) {
             const double f = std::max(0.0, direkte.at(j)->flaeche);
             a.flaeche += f;
@@ -176,7 +180,7 @@ QList<Abgleich::Abgang> Abgleich::abgaenge(const RaumData& raum, double vorlauf,
             zweige << direkt10(2.0 * direkte.at(j)->entfernung, p * f, massenstrom(f * q, spreizung));
         }
         fuelle(a, 0.0, massenstrom(a.leistung, spreizung), zweige, wasser);
-        ergebnis << a;
+        ergebnis.append(std::move(a));
     }
 
     // Floor heating in loops of 20 m² with 4 registers; a rest forms a loop of 5 m² registers,
@@ -207,11 +211,11 @@ QList<Abgleich::Abgang> Abgleich::abgaenge(const RaumData& raum, double vorlauf,
                 Abgang ab = neuerAbgang(raum, QStringLiteral("FBH"), ++nr);
                 ab.flaeche = kreis.flaeche;
                 ab.leistung = Auslegung::FbhLeistungProM2() * kreis.flaeche;
-                QList<Zweig> zweige;
+                zweige.clear();
                 for (int r = 0; r < kreis.anzahl; ++r)
                     zweige << register10(fbhRohrProM2 * a, mRegister);
                 fuelle(ab, fbhKopf, mKreis, zweige, wasser);
-                ergebnis << ab;
+                ergebnis.append(std::move(ab));
                 continue;
             }
             for (int r = 0; r < kreis.anzahl; r += 2) {
@@ -219,11 +223,11 @@ QList<Abgleich::Abgang> Abgleich::abgaenge(const RaumData& raum, double vorlauf,
                 Abgang ab = neuerAbgang(raum, QStringLiteral("FBH direkt"), ++nr);
                 ab.flaeche = a * anzahl;
                 ab.leistung = Auslegung::FbhLeistungProM2() * ab.flaeche;
-                QList<Zweig> zweige;
+                zweige.clear();
                 for (int j = 0; j < anzahl; ++j)
                     zweige << direkt10(fbhKopf, fbhRohrProM2 * a, mRegister);
                 fuelle(ab, 0.0, mRegister * anzahl, zweige, wasser);
-                ergebnis << ab;
+                ergebnis.append(std::move(ab));
             }
         }
     }

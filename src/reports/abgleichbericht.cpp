@@ -41,21 +41,24 @@ public:
         // Names are short and nearly always Latin-1 without a character that needs quotes: those
         // are written as UTF-8 here, anything else as CsvFeld and Qt write it.
         const qsizetype anfang = m_zeile.size();
+        m_zeile.resize(anfang + 2 * feld.size()); // room for two bytes a character
+        char* ziel = m_zeile.data() + anfang;
         for (const QChar c : feld) {
             const char16_t u = c.unicode();
             if (u == u';' || u == u'"' || u == u'\n' || u == u'\r' || u > 0xFF) {
                 m_zeile.resize(anfang);
                 const QByteArray utf8 = CsvFeld::text(feld).toUtf8();
                 m_zeile.append(utf8.constData(), utf8.size());
-                break;
+                return *this;
             }
             if (u < 0x80) {
-                m_zeile.append(static_cast<char>(u));
+                *ziel++ = static_cast<char>(u);
             } else {
-                m_zeile.append(static_cast<char>(0xC0 | (u >> 6)));
-                m_zeile.append(static_cast<char>(0x80 | (u & 0x3F)));
+                *ziel++ = static_cast<char>(0xC0 | (u >> 6));
+                *ziel++ = static_cast<char>(0x80 | (u & 0x3F));
             }
         }
+        m_zeile.resize(ziel - m_zeile.data());
         return *this;
     }
     // Empty fields.
