@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* daten, size_t groesse
     ArtikelListe::global() = katalog;
 
     ProjektBaum baum;
-    if (!ProjektDatei::lesen(baum, FuzzPruefung::bytes(daten, groesse), QStringLiteral("f.bwh"))
-             .erfolgreich())
+    const QByteArray eingabe = FuzzPruefung::bytes(daten, groesse);
+    if (!ProjektDatei::lesen(baum, eingabe, QStringLiteral("f.bwh")).erfolgreich())
         return 0;
 
     for (WHListItem* etage : baum.etagen()) {
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* daten, size_t groesse
          {Berichte::Eingaben1, Berichte::Eingaben2, Berichte::Kostenvoranschlag, Berichte::Kostenangebot}) {
         const BerichtErgebnis b = Berichte::erstelle(art, baum);
         FuzzPruefung::pruefe(b.ok, "Bericht");
-        FuzzPruefung::ohneUnendlich(b.html, baum);
+        FuzzPruefung::ohneUnendlich(b.html, eingabe);
     }
     FuzzPruefung::endlich(baum);
 
@@ -57,13 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* daten, size_t groesse
     // number.
     const BerichtErgebnis abgleich = Berichte::erstelle(Berichte::HydraulischerAbgleich, baum);
     if (abgleich.ok) {
-        FuzzPruefung::ohneUnendlich(abgleich.html, baum);
+        FuzzPruefung::ohneUnendlich(abgleich.html, eingabe);
         VentilTabelle tabelle;
         QString hinweis;
         tabelle.lade(hinweis);
         const Abgleich::Ergebnis e = Abgleich::berechne(baum, AbgleichEinstellungen(), tabelle);
         FuzzPruefung::pruefe(e.ok, "Abgleich");
-        FuzzPruefung::ohneUnendlich(QString::fromUtf8(AbgleichBericht::csv(e)), baum);
+        FuzzPruefung::ohneUnendlich(QString::fromUtf8(AbgleichBericht::csv(e)), eingabe);
     }
     return 0;
 }

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* daten, size_t groesse
     if (e.art != LadeErgebnis::Importiert)
         return 0;
     const QString text = ProjektDatei::text(baum);
-    FuzzPruefung::ohneUnendlich(text, baum);
+    FuzzPruefung::ohneUnendlich(text, datei);
     ProjektBaum wieder;
     const LadeErgebnis w = ProjektDatei::lesen(wieder, TextCodec::encode(text), QStringLiteral("f.bwh"));
     FuzzPruefung::pruefe(w.art == LadeErgebnis::Geladen,
