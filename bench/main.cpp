@@ -238,12 +238,23 @@ void Bench::programm(const QVector<Groesse>& groessen)
                   mw->BerechnungMaterialBedarf();
                   QCoreApplication::processEvents();
               }));
-        setze(QStringLiteral("Vorschau Projekteingaben"), QStringLiteral("< 1 s"),
-              Messung::median(m_laeufe, [&] {
-                  const BerichtErgebnis r = Berichte::ausgeben(Berichte::Eingaben2, mw->baum());
-                  HtmlViewer::zeigeAusdruck(r.orientierung, r.schriftGroesse);
-                  QCoreApplication::processEvents();
-              }));
+        // The preview shows the first pages, then reads the whole report in the background:
+        // both times count from the click.
+        QVector<double> erste;
+        QVector<double> ganz;
+        for (int lauf = 0; lauf < m_laeufe; ++lauf) {
+            QElapsedTimer uhr;
+            uhr.start();
+            const BerichtErgebnis r = Berichte::ausgeben(Berichte::Eingaben2, mw->baum());
+            HtmlViewer* v = HtmlViewer::zeigeAusdruck(r.orientierung, r.schriftGroesse);
+            QCoreApplication::processEvents();
+            erste.append(uhr.nsecsElapsed() / 1e6);
+            while (!v->vollstaendig())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            ganz.append(uhr.nsecsElapsed() / 1e6);
+        }
+        setze(QStringLiteral("Vorschau Projekteingaben"), QStringLiteral("< 1 s"), Messung::median(erste));
+        setze(QStringLiteral("Vorschau ganz gelesen"), QString(), Messung::median(ganz));
         if (HtmlViewer* v = HtmlViewer::instanz())
             delete v;
         mw->baum().changed = false;

@@ -2,6 +2,7 @@
 
 #include "app/pfade.h"
 #include "app/textcodec.h"
+#include "druck/htmlstuecke.h"
 #include "ui/dateidialog.h"
 #include "ui/druckdialog.h"
 #include "ui/layoutsaver.h"
@@ -11,9 +12,10 @@
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 
@@ -71,6 +73,15 @@ HtmlViewer::HtmlViewer(const QString& basisOrdner, QWidget* parent, const QStrin
     resize(800, 900);
 }
 
+HtmlViewer::~HtmlViewer()
+{
+    // A document still being read belongs to a reader that must end before the window goes.
+    for (const QPointer<QThread>& leser : std::as_const(m_leser)) {
+        if (leser)
+            leser->wait();
+    }
+}
+
 HtmlViewer* HtmlViewer::instanz()
 {
     return vorschau().data();
@@ -110,9 +121,48 @@ void HtmlViewer::zeigeDatei(const QString& datei)
     TextCodec::readFile(m_basisOrdner + QLatin1Char('/') + datei, m_quelltext);
     setzeSuchpfade();
     m_browser->setSource(QUrl());
-    m_browser->setHtml(m_quelltext);
+    ++m_ladung;
+    const QStringList stuecke = HtmlStuecke::teile(m_quelltext);
+    m_browser->setHtml(stuecke.first());
+    if (stuecke.size() == 1)
+        m_gezeigt = m_ladung;
+    else
+        leseImHintergrund(m_quelltext);
     raise();
     activateWindow();
+}
+
+void HtmlViewer::leseImHintergrund(const QString& html)
+{
+    auto dokument = std::make_shared<std::unique_ptr<QTextDocument>>();
+    QThread* const gui = thread();
+    QThread* leser = QThread::create([html, dokument, gui] {
+        auto neu = std::make_unique<QTextDocument>();
+        neu->setHtml(html);
+        neu->moveToThread(gui);
+        *dokument = std::move(neu);
+    });
+    leser->setParent(this);
+    const int ladung = m_ladung;
+    connect(leser, &QThread::finished, this, [this, leser, dokument, ladung] {
+        leser->wait();
+        m_leser.removeAll(leser);
+        leser->deleteLater();
+        // A link followed in the meantime, or a newer file, keeps the window as it is.
+        if (ladung != m_ladung || !*dokument || !m_browser->source().isEmpty())
+            return;
+        QTextDocument* ganz = dokument->release();
+        // A child of the browser, so that its images are found in the browser's folders.
+        ganz->setParent(m_browser);
+        const int oben = m_browser->verticalScrollBar()->value();
+        m_browser->setDocument(ganz);
+        m_browser->verticalScrollBar()->setValue(oben);
+        delete m_ganz; // the one read before, no longer shown
+        m_ganz = ganz;
+        m_gezeigt = ladung;
+    });
+    m_leser.append(leser);
+    leser->start();
 }
 
 bool HtmlViewer::event(QEvent* event)

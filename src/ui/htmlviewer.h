@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QThread>
 
 class QTextBrowser;
+class QTextDocument;
 
 // The report preview: one window for the whole program that shows the generated
 // "ausdruck.html" of the user's folder, prints it with page header and footer, and saves it
@@ -16,6 +19,7 @@ public:
 
     HtmlViewer(const QString& basisOrdner, QWidget* parent, const QString& name,
                Qt::WindowFlags flags = Qt::WindowFlags());
+    ~HtmlViewer() override;
 
     // The program-wide preview: created when there is none (base folder userDir +
     // "ausdrucke", title "Wandheizung Ausdruck", deleted when closed), then "ausdruck.html" is
@@ -25,8 +29,13 @@ public:
     // The program-wide preview, or null while none is open.
     static HtmlViewer* instanz();
 
-    // Shows a file of the base folder (reloaded even when it is already shown).
+    // Shows a file of the base folder (reloaded even when it is already shown). A long report
+    // shows its first pages at once and is read whole in the background, so that the window
+    // stays usable; the whole document then takes the first pages' place (printing and saving
+    // always take the whole file).
     void zeigeDatei(const QString& datei);
+    // Whether the window shows the whole file.
+    bool vollstaendig() const { return m_ladung == m_gezeigt; }
 
     QTextBrowser* browser() const { return m_browser; }
     QString basisOrdner() const { return m_basisOrdner; }
@@ -49,10 +58,17 @@ private:
     // after "Ok". Empty when the user gave up.
     QString zielDatei(const QString& titel, const QString& filter, const QString& endung);
     void setzeSuchpfade();
+    // Reads the whole HTML into a document in a thread of its own; when it is ready and still
+    // the latest file shown, it replaces the first pages at the same scroll position.
+    void leseImHintergrund(const QString& html);
 
     QTextBrowser* m_browser = nullptr;
     QString m_basisOrdner;
     QString m_quelltext; // the shown file's HTML as it was read
+    int m_ladung = 0;    // counts the files shown
+    int m_gezeigt = 0;   // the last of them the window shows whole
+    QList<QPointer<QThread>> m_leser;
+    QPointer<QTextDocument> m_ganz; // the document read in the background that is shown
     int m_orientierung = -1;
     int m_schriftGroesse = 10;
 };

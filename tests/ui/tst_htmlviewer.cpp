@@ -17,6 +17,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -65,6 +66,7 @@ private slots:
     void nichtSchreibbar();
     void drucken();
     void langesDokument();
+    void ersteSeitenZuerst();
 
 private:
     void schreibeAusdruck(const QString& html);
@@ -360,6 +362,51 @@ void TestHtmlViewer::langesDokument()
     takt.stop();
     QVERIFY(MessageBox::gezeigt().isEmpty());
     QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("eingaben.pdf")});
+}
+
+// A long report shows its first pages at once and is read whole in the background; then the
+// window shows exactly what a browser given the whole file shows, images and all, at the place
+// the reader had scrolled to.
+void TestHtmlViewer::ersteSeitenZuerst()
+{
+    QString html = QStringLiteral("<html><head><title>Projekteingaben Wandheizung</title></head>"
+                                  "<body style=\"font-family: Arial;\">");
+    for (int r = 1; r <= 40; ++r) {
+        html += QStringLiteral("\n<p style=\"margin-top: 10px;\"><img src=\"leer.png\" width=\"20\" "
+                               "height=\"8\"><b>Raum %1</b></p>\n<table width=\"100%\" border=\"1\" "
+                               "cellspacing=\"0\" cellpadding=\"2\">")
+                    .arg(r);
+        for (int f = 1; f <= 30; ++f)
+            html +=
+                QStringLiteral("<tr><td>Fläche %1.%2</td><td align=\"right\">1.00</td></tr>").arg(r).arg(f);
+        html += QStringLiteral("</table>\n");
+    }
+    schreibeAusdruck(html + QStringLiteral("</body></html>"));
+    HtmlViewer* v = HtmlViewer::zeigeAusdruck();
+    QTextBrowser* b = v->browser();
+    QVERIFY(b->toPlainText().contains(QStringLiteral("Raum 1\n")));
+    QVERIFY(!b->toPlainText().contains(QStringLiteral("Raum 40")));
+    b->verticalScrollBar()->setValue(300);
+    QTRY_VERIFY_WITH_TIMEOUT(v->vollstaendig(), 60000);
+    QCOMPARE(b->verticalScrollBar()->value(), 300);
+
+    QTextBrowser ganz;
+    ganz.setSearchPaths(b->searchPaths());
+    ganz.resize(b->size());
+    ganz.setHtml(TextCodec::decode(TestUmgebung::lies(Berichte::ausgabePfad())));
+    ganz.show();
+    QCOMPARE(b->toPlainText(), ganz.toPlainText());
+    // Both laid out to the end, so that their scroll ranges are final.
+    b->document()->pageCount();
+    ganz.document()->pageCount();
+    QCoreApplication::processEvents();
+    QCOMPARE(b->verticalScrollBar()->maximum(), ganz.verticalScrollBar()->maximum());
+    for (const double anteil : {0.0, 0.5, 1.0}) {
+        const int y = int(anteil * ganz.verticalScrollBar()->maximum());
+        ganz.verticalScrollBar()->setValue(y);
+        b->verticalScrollBar()->setValue(y);
+        QCOMPARE(b->viewport()->grab().toImage(), ganz.viewport()->grab().toImage());
+    }
 }
 
 QTEST_MAIN(TestHtmlViewer)
